@@ -1,0 +1,44 @@
+#pragma once
+#include <cstdint>
+#include <string>
+
+#include "platform/types.h"
+
+namespace quorvane {
+
+// Virtual-key codes the core names.
+namespace vk {
+inline constexpr int LeftButton = 0x01;
+inline constexpr int Control = 0x11;
+inline constexpr int V = 0x56;
+}  // namespace vk
+
+// What the core needs to know of, and do to, other programs' windows.
+class Desktop {
+public:
+    virtual ~Desktop() = default;
+
+    virtual WindowHandle windowFromPoint(Point screen) = 0;
+    // Empty when the window is gone.
+    virtual std::string className(WindowHandle window) = 0;
+    virtual WindowHandle parent(WindowHandle window) = 0;
+    virtual bool isWindow(WindowHandle window) = 0;
+    virtual WindowHandle foregroundWindow() = 0;
+    virtual bool setForegroundWindow(WindowHandle window) = 0;
+    // The window with the keyboard focus in the foreground window's thread.
+    virtual WindowHandle focusedWindowOfForegroundThread() = 0;
+    // Caret of the foreground thread, in screen coordinates; false when none.
+    virtual bool caretScreenPosition(Point& screen) = 0;
+
+    // Posts WM_CHAR with the byte as wParam (0..255) and lParam 1.
+    virtual void postCharByte(WindowHandle window, std::uint8_t byte) = 0;
+    // Synthesises a key press or release, scan code 0.
+    virtual void sendKey(int virtualKey, bool down) = 0;
+    // GetAsyncKeyState as a 32-bit signed integer.
+    virtual std::int32_t asyncKeyState(int virtualKey) = 0;
+
+    virtual Point cursorPosition() = 0;
+    virtual int screenWidth() = 0;
+};
+
+}  // namespace quorvane

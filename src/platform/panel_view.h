@@ -1,0 +1,27 @@
+#pragma once
+#include "platform/types.h"
+
+namespace quorvane {
+
+// The panel's own window as the core sees it. Geometry is the outer
+// rectangle in screen pixels.
+class PanelView {
+public:
+    virtual ~PanelView() = default;
+    virtual Rect bounds() = 0;
+    virtual void setBounds(const Rect& bounds) = 0;
+    virtual bool isMinimized() = 0;
+    // The normal resizable frame with title bar; false while frameless (shrunk at an edge).
+    virtual bool hasNormalFrame() = 0;
+    virtual void setNormalFrame(bool normal) = 0;
+    virtual bool isTopmost() = 0;
+    virtual void setTopmost(bool topmost) = 0;
+    virtual bool isVisible() = 0;
+    virtual void show() = 0;
+    virtual void bringToFront() = 0;
+    // Check marks of menu items, by command id.
+    virtual bool menuChecked(int commandId) = 0;
+    virtual void setMenuChecked(int commandId, bool checked) = 0;
+};
+
+}  // namespace quorvane

@@ -1,0 +1,12 @@
+#pragma once
+// Applying the settings file when the panel starts, in its fixed order.
+#include "platform/panel_view.h"
+#include "settings/options.h"
+#include "settings/settings_file.h"
+
+namespace quorvane::settings {
+
+// A false value never turns anything off: it leaves the design state, which is off.
+void applyStartupSettings(const SettingsFile& file, PanelView& panel, Options& options, PanelGeometry& geometry);
+
+}  // namespace quorvane::settings

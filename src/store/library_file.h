@@ -1,0 +1,17 @@
+#pragma once
+// The library file: its name, its password and its creation.
+#include <filesystem>
+#include <string>
+
+namespace quorvane::store {
+
+inline constexpr char kLibraryFileName[] = "Cmlsjk.mdb";
+// An access check, not encryption: the password is a constant of the program.
+inline constexpr char kLibraryPassword[] = "QPRWTZvoxe2741";
+
+// Creates the library with its three empty tables, guarded by `password`.
+// Built under a temporary name and renamed into place, so a failure leaves
+// no file at `path`. False when it could not be created.
+bool createLibrary(const std::filesystem::path& path, const std::string& password);
+
+}  // namespace quorvane::store

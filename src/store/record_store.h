@@ -1,0 +1,51 @@
+#pragma once
+// The one object through which every record of the library is read and
+// written. Callers build field lists, quoted values (sql_text.h) and
+// conditions; the statement frame is added here.
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "store/db_connection.h"
+
+namespace quorvane::store {
+
+// An omitted handle means "the current query", which is not the same as 0.
+using OptionalHandle = std::optional<ResultSetHandle>;
+
+class RecordStore {
+public:
+    // The connection text the library is opened with (kept for the record).
+    static std::string connectionText(const std::string& path, const std::string& password);
+
+    bool Open(DbConnection& control, const std::filesystem::path& path, const std::string& password);
+    void Close();
+    bool Insert(std::string_view table, std::string_view fields, std::string_view values);
+    bool Exists(std::string_view table, std::string_view fields, std::string_view condition);
+    bool Update(std::string_view table, std::string_view assignments, std::string_view condition);
+    ResultSetHandle Query(std::string_view table, std::string_view fields, std::string_view condition);
+    void CloseQuery(OptionalHandle handle = std::nullopt);
+    void NextRecord(OptionalHandle handle = std::nullopt);
+    void FirstRecord(OptionalHandle handle = std::nullopt);
+    std::string ReadText(std::string_view field, OptionalHandle handle = std::nullopt);
+    double ReadNumber(std::string_view field, OptionalHandle handle = std::nullopt);
+    bool PastEnd(OptionalHandle handle = std::nullopt);
+    int ReadColumn(std::vector<std::string>& list, std::string_view table, std::string_view field,
+                   std::string_view condition);
+    int ReadTable(std::vector<std::vector<std::string>>& cells, std::string_view table,
+                  const std::vector<std::string>& fields, std::string_view condition);
+    bool DeleteWhere(std::string_view table, std::string_view condition);
+    bool DeleteAll(std::string_view table);
+
+    ResultSetHandle currentQuery() const { return currentQuery_; }
+    bool opened() const { return opened_; }
+
+private:
+    DbConnection* dbControl_ = nullptr;
+    ResultSetHandle currentQuery_ = 0;
+    bool opened_ = false;
+};
+
+}  // namespace quorvane::store

@@ -1,0 +1,33 @@
+#pragma once
+#include <map>
+
+#include "platform/panel_view.h"
+
+namespace quorvane::fakes {
+
+// The panel as a record of its state; starts as designed: 243 x 560 at 50, 50.
+class FakePanelView : public PanelView {
+public:
+    Rect bounds() override { return rect; }
+    void setBounds(const Rect& r) override { rect = r; }
+    bool isMinimized() override { return minimized; }
+    bool hasNormalFrame() override { return normalFrame; }
+    void setNormalFrame(bool normal) override { normalFrame = normal; }
+    bool isTopmost() override { return topmost; }
+    void setTopmost(bool on) override { topmost = on; }
+    bool isVisible() override { return visible; }
+    void show() override { visible = true; }
+    void bringToFront() override { ++broughtToFront; }
+    bool menuChecked(int id) override { return checks[id]; }
+    void setMenuChecked(int id, bool checked) override { checks[id] = checked; }
+
+    Rect rect{50, 50, 243, 560};
+    bool minimized = false;
+    bool normalFrame = true;
+    bool topmost = false;
+    bool visible = true;
+    int broughtToFront = 0;
+    std::map<int, bool> checks;
+};
+
+}  // namespace quorvane::fakes
