@@ -43,9 +43,15 @@ public:
     bool opened() const { return opened_; }
 
 private:
+    void replaceCurrentQuery(ResultSetHandle handle);
+    std::string fieldText(std::string_view field, OptionalHandle handle);
+
     DbConnection* dbControl_ = nullptr;
     ResultSetHandle currentQuery_ = 0;
     bool opened_ = false;
+    // currentQuery_ is an empty set whose handle no caller was given (Query
+    // returned 0); it is closed when replaced instead of being leaked.
+    bool currentQueryUnclaimed_ = false;
 };
 
 }  // namespace quorvane::store

@@ -1,0 +1,181 @@
+#include "store/db_connection.h"
+
+#include <sqlite3.h>
+
+#include <limits>
+
+#include "store/library_check.h"
+
+namespace quorvane::store {
+
+struct DbConnection::ResultSet {
+    sqlite3_stmt* stmt = nullptr;
+    bool atEnd = true;
+
+    ~ResultSet() { sqlite3_finalize(stmt); }
+
+    void step() { atEnd = sqlite3_step(stmt) != SQLITE_ROW; }
+};
+
+namespace {
+
+bool equalsIgnoringAsciiCase(std::string_view a, std::string_view b) {
+    if (a.size() != b.size()) return false;
+    for (std::size_t i = 0; i < a.size(); ++i) {
+        const auto fold = [](char c) {
+            return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
+        };
+        if (fold(a[i]) != fold(b[i])) return false;
+    }
+    return true;
+}
+
+// One statement only: text after it other than blanks and comments is
+// refused, so nothing can ride along behind the statement a caller built.
+sqlite3_stmt* prepareSingle(sqlite3* db, const std::string& sql) {
+    sqlite3_stmt* stmt = nullptr;
+    const char* tail = nullptr;
+    if (sqlite3_prepare_v2(db, sql.c_str(), static_cast<int>(sql.size()), &stmt, &tail) != SQLITE_OK ||
+        stmt == nullptr) {
+        sqlite3_finalize(stmt);
+        return nullptr;
+    }
+    const char* end = sql.c_str() + sql.size();
+    if (tail != nullptr && tail < end) {
+        sqlite3_stmt* next = nullptr;
+        const int rc = sqlite3_prepare_v2(db, tail, static_cast<int>(end - tail), &next, nullptr);
+        const bool more = rc != SQLITE_OK || next != nullptr;
+        sqlite3_finalize(next);
+        if (more) {
+            sqlite3_finalize(stmt);
+            return nullptr;
+        }
+    }
+    return stmt;
+}
+
+std::int32_t pragmaInt(sqlite3* db, const char* sql) {
+    sqlite3_stmt* stmt = nullptr;
+    std::int32_t value = 0;
+    if (sqlite3_prepare_v2(db, sql, -1, &stmt, nullptr) == SQLITE_OK && sqlite3_step(stmt) == SQLITE_ROW)
+        value = sqlite3_column_int(stmt, 0);
+    sqlite3_finalize(stmt);
+    return value;
+}
+
+}  // namespace
+
+DbConnection::DbConnection() = default;
+
+DbConnection::~DbConnection() {
+    close();
+}
+
+bool DbConnection::open(const std::filesystem::path& path, const std::string& password) {
+    close();
+    if (!detail::headerPassesCheck(path, password)) return false;
+
+    // Never SQLITE_OPEN_CREATE: a missing library is not made here.
+    sqlite3* db = nullptr;
+    if (sqlite3_open_v2(detail::utf8Path(path).c_str(), &db, SQLITE_OPEN_READWRITE, nullptr) != SQLITE_OK) {
+        sqlite3_close(db);
+        return false;
+    }
+    // The header was read before SQLite had the file; ask the engine too.
+    if (pragmaInt(db, "PRAGMA application_id") != detail::kLibraryApplicationId ||
+        pragmaInt(db, "PRAGMA user_version") != detail::passwordVerifier(password)) {
+        sqlite3_close(db);
+        return false;
+    }
+    db_ = db;
+    return true;
+}
+
+void DbConnection::close() {
+    sets_.clear();  // statements must be finalized before the connection closes
+    if (db_ != nullptr) sqlite3_close(db_);
+    db_ = nullptr;
+}
+
+bool DbConnection::isOpen() const {
+    return db_ != nullptr;
+}
+
+bool DbConnection::execute(const std::string& sql) {
+    if (db_ == nullptr) return false;
+    sqlite3_stmt* stmt = prepareSingle(db_, sql);
+    if (stmt == nullptr) return false;
+    int rc = SQLITE_ROW;
+    while (rc == SQLITE_ROW) rc = sqlite3_step(stmt);
+    sqlite3_finalize(stmt);
+    return rc == SQLITE_DONE;
+}
+
+ResultSetHandle DbConnection::openResultSet(const std::string& sql) {
+    if (db_ == nullptr) return 0;
+    auto set = std::make_unique<ResultSet>();
+    set->stmt = prepareSingle(db_, sql);
+    // A result set only reads; a statement that would write is refused.
+    if (set->stmt == nullptr || !sqlite3_stmt_readonly(set->stmt)) return 0;
+    const int rc = sqlite3_step(set->stmt);
+    if (rc != SQLITE_ROW && rc != SQLITE_DONE) return 0;
+    set->atEnd = rc != SQLITE_ROW;
+
+    // Handles are never reused, so a stale one cannot reach a newer set.
+    do {
+        lastHandle_ = lastHandle_ == std::numeric_limits<ResultSetHandle>::max() ? 1 : lastHandle_ + 1;
+    } while (sets_.count(lastHandle_) != 0);
+    sets_.emplace(lastHandle_, std::move(set));
+    return lastHandle_;
+}
+
+void DbConnection::closeResultSet(ResultSetHandle handle) {
+    sets_.erase(handle);
+}
+
+bool DbConnection::pastEnd(ResultSetHandle handle) {
+    const auto it = sets_.find(handle);
+    return it == sets_.end() || it->second->atEnd;
+}
+
+void DbConnection::moveNext(ResultSetHandle handle) {
+    const auto it = sets_.find(handle);
+    if (it != sets_.end() && !it->second->atEnd) it->second->step();
+}
+
+void DbConnection::moveFirst(ResultSetHandle handle) {
+    const auto it = sets_.find(handle);
+    if (it == sets_.end()) return;
+    sqlite3_reset(it->second->stmt);
+    it->second->step();
+}
+
+FieldValue DbConnection::read(ResultSetHandle handle, std::string_view column) {
+    const auto it = sets_.find(handle);
+    if (it == sets_.end() || it->second->atEnd) return {};
+    sqlite3_stmt* stmt = it->second->stmt;
+    const int count = sqlite3_column_count(stmt);
+    for (int i = 0; i < count; ++i) {
+        const char* name = sqlite3_column_name(stmt, i);
+        if (name == nullptr || !equalsIgnoringAsciiCase(name, column)) continue;
+        switch (sqlite3_column_type(stmt, i)) {
+            case SQLITE_INTEGER:
+                return std::int64_t{sqlite3_column_int64(stmt, i)};
+            case SQLITE_FLOAT:
+                return sqlite3_column_double(stmt, i);
+            case SQLITE_TEXT: {
+                const auto* text = reinterpret_cast<const char*>(sqlite3_column_text(stmt, i));
+                return std::string(text, static_cast<std::size_t>(sqlite3_column_bytes(stmt, i)));
+            }
+            case SQLITE_BLOB: {
+                const auto* bytes = static_cast<const std::uint8_t*>(sqlite3_column_blob(stmt, i));
+                return std::vector<std::uint8_t>(bytes, bytes + sqlite3_column_bytes(stmt, i));
+            }
+            default:
+                return {};
+        }
+    }
+    return {};
+}
+
+}  // namespace quorvane::store

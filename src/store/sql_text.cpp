@@ -1,0 +1,38 @@
+#include "store/sql_text.h"
+
+namespace quorvane::store {
+
+namespace {
+
+std::string replaceAll(std::string_view text, std::string_view from, std::string_view to) {
+    std::string out;
+    out.reserve(text.size());
+    std::size_t pos = 0;
+    for (std::size_t hit = text.find(from); hit != std::string_view::npos; hit = text.find(from, pos)) {
+        out.append(text.substr(pos, hit - pos));
+        out.append(to);
+        pos = hit + from.size();
+    }
+    out.append(text.substr(pos));
+    return out;
+}
+
+}  // namespace
+
+std::string sqlEscape(std::string_view value) {
+    return replaceAll(value, "'", "''");
+}
+
+std::string sqlQuote(std::string_view value) {
+    return "'" + sqlEscape(value) + "'";
+}
+
+std::string escapeDescription(std::string_view text) {
+    return replaceAll(text, "'", "^!");
+}
+
+std::string unescapeDescription(std::string_view stored) {
+    return replaceAll(stored, "^!", "'");
+}
+
+}  // namespace quorvane::store

@@ -1,0 +1,97 @@
+#include "store/db_connection.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "library_fixture.h"
+
+namespace quorvane::store {
+namespace {
+
+class StoreConnection : public testing::LibraryFixture {
+protected:
+    std::string text(ResultSetHandle handle, std::string_view name) {
+        const FieldValue value = control.read(handle, name);
+        const auto* s = std::get_if<std::string>(&value);
+        return s ? *s : "<not text>";
+    }
+};
+
+TEST_F(StoreConnection, ReadsTypedValuesByNameWithoutRegardToCase) {
+    const ResultSetHandle h = control.openResultSet(
+        "select 42 as Whole, 2.5 as Half, 'abc' as Words, x'00ff' as Bytes, null as Absent");
+    ASSERT_NE(h, 0);
+    EXPECT_EQ(control.read(h, "whole"), FieldValue(std::int64_t{42}));
+    EXPECT_EQ(control.read(h, "HALF"), FieldValue(2.5));
+    EXPECT_EQ(control.read(h, "Words"), FieldValue(std::string("abc")));
+    EXPECT_EQ(control.read(h, "bytes"), FieldValue(std::vector<std::uint8_t>{0x00, 0xff}));
+    EXPECT_EQ(control.read(h, "absent"), FieldValue());
+    EXPECT_EQ(control.read(h, "no such column"), FieldValue());
+    control.closeResultSet(h);
+}
+
+TEST_F(StoreConnection, SeveralSetsMoveIndependently) {
+    ASSERT_TRUE(addHint("a"));
+    ASSERT_TRUE(addHint("b"));
+    const ResultSetHandle first = control.openResultSet("select * from 命令表");
+    const ResultSetHandle second = control.openResultSet("select * from 命令表");
+    ASSERT_NE(first, 0);
+    ASSERT_NE(second, 0);
+    ASSERT_NE(first, second);
+
+    control.moveNext(first);
+    EXPECT_EQ(text(first, "命令"), "b");
+    EXPECT_EQ(text(second, "命令"), "a");
+    control.moveNext(first);
+    EXPECT_TRUE(control.pastEnd(first));
+    EXPECT_FALSE(control.pastEnd(second));
+    EXPECT_EQ(control.read(first, "命令"), FieldValue());
+    control.moveNext(first);  // past the end stays there
+    EXPECT_TRUE(control.pastEnd(first));
+
+    control.moveFirst(first);
+    EXPECT_FALSE(control.pastEnd(first));
+    EXPECT_EQ(text(first, "命令"), "a");
+
+    control.closeResultSet(first);
+    EXPECT_TRUE(control.pastEnd(first));
+    EXPECT_EQ(text(second, "命令"), "a");
+    control.closeResultSet(second);
+}
+
+TEST_F(StoreConnection, RefusesWhatCouldRideAlongBehindAStatement) {
+    ASSERT_TRUE(addHint("keep"));
+    EXPECT_FALSE(control.execute("insert into 命令表(命令) values ('x'); delete from 命令表"));
+    EXPECT_EQ(control.openResultSet("select * from 命令表; delete from 命令表"), 0);
+    EXPECT_EQ(control.openResultSet("delete from 命令表"), 0);
+    EXPECT_EQ(column("命令表", "命令"), std::vector<std::string>{"keep"});
+
+    EXPECT_TRUE(control.execute("delete from 命令表 where 命令='x';  -- trailing comment\n"));
+    EXPECT_FALSE(control.execute(""));
+    EXPECT_EQ(control.openResultSet(""), 0);
+}
+
+TEST_F(StoreConnection, ClosedConnectionRejectsEverything) {
+    ASSERT_TRUE(addHint("a"));
+    const ResultSetHandle stale = control.openResultSet("select * from 命令表");
+    ASSERT_NE(stale, 0);
+    control.close();
+    EXPECT_FALSE(control.isOpen());
+    EXPECT_FALSE(control.execute("delete from 命令表"));
+    EXPECT_EQ(control.openResultSet("select * from 命令表"), 0);
+    EXPECT_TRUE(control.pastEnd(stale));
+    EXPECT_EQ(control.read(stale, "命令"), FieldValue());
+
+    // After reopening, an old handle never reaches a new set.
+    ASSERT_TRUE(control.open(libraryPath(), kLibraryPassword));
+    const ResultSetHandle fresh = control.openResultSet("select * from 命令表");
+    EXPECT_NE(fresh, stale);
+    EXPECT_TRUE(control.pastEnd(stale));
+    EXPECT_EQ(text(fresh, "命令"), "a");
+}
+
+}  // namespace
+}  // namespace quorvane::store
