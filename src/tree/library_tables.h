@@ -1,0 +1,18 @@
+#pragma once
+// Tables and columns of the library that the command tree reads and writes.
+namespace quorvane::tree {
+
+inline constexpr char kCategoryTable[] = "分类表";
+inline constexpr char kCategoryNameColumn[] = "分类名";
+inline constexpr char kCategoryNumberColumn[] = "序号";
+inline constexpr char kCategoryParentColumn[] = "父类";
+
+inline constexpr char kCommandTable[] = "命令库";
+inline constexpr char kCommandNameColumn[] = "命令名";
+inline constexpr char kChineseNameColumn[] = "中文名";
+inline constexpr char kCommandCategoryColumn[] = "分类";
+
+// Both tables describe their rows in a column of this name, stored escaped.
+inline constexpr char kDescriptionColumn[] = "说明";
+
+}  // namespace quorvane::tree

@@ -1,0 +1,135 @@
+#include "tree/tree_interaction.h"
+
+#include <algorithm>
+#include <string_view>
+#include <utility>
+#include <vector>
+
+#include "store/sql_text.h"
+#include "tree/library_tables.h"
+
+namespace quorvane::tree {
+
+namespace {
+
+char foldAscii(char c) {
+    return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
+}
+
+// Bytes of UTF-8 multi-byte sequences are never ASCII letters, so folding
+// byte by byte leaves Chinese text as it is.
+bool containsIgnoringCase(std::string_view text, std::string_view part) {
+    const auto found = std::search(text.begin(), text.end(), part.begin(), part.end(),
+                                   [](char a, char b) { return foldAscii(a) == foldAscii(b); });
+    return found != text.end() || part.empty();
+}
+
+bool endsWith(std::string_view text, std::string_view end) {
+    return text.size() >= end.size() && text.substr(text.size() - end.size()) == end;
+}
+
+}  // namespace
+
+TreeInteraction::TreeInteraction(TreeModel& model, store::RecordStore& commandDb, Timer& clickTimer,
+                                 DescriptionView& descriptions, Messages& messages,
+                                 const settings::Options& options, DeliverText deliverText)
+    : model_(model),
+      commandDb_(commandDb),
+      clickTimer_(clickTimer),
+      descriptions_(descriptions),
+      messages_(messages),
+      options_(options),
+      deliverText_(std::move(deliverText)) {}
+
+void TreeInteraction::selectionChanged(TreeItemId item, SelectionCause cause) {
+    model_.followViewSelection(item);
+    // Keyboard and program selections show nothing; a mouse click waits one
+    // timer tick so that a double click can claim it first.
+    if (cause == SelectionCause::Mouse) clickTimer_.setPeriod(kClickDelayMs);
+}
+
+void TreeInteraction::showDescription() {
+    clickTimer_.setPeriod(0);
+    if (doubleClickSeen_) {
+        doubleClickSeen_ = false;
+        return;
+    }
+
+    std::optional<std::string> description;
+    if (const int command = model_.currentCommandItem(); command >= 0) {
+        description = firstDescription(kCommandTable, kCommandNameColumn, model_.itemName(command));
+    } else if (const int selected = model_.selected(); selected >= 0) {
+        description = firstDescription(kCategoryTable, kCategoryNameColumn, model_.label(selected));
+    }
+    if (!description) return;
+
+    if (descriptions_.descriptionWindowLoaded())
+        descriptions_.setDescriptionWindowText(*description);
+    else
+        descriptions_.setInfoText(*description);
+}
+
+void TreeInteraction::doubleClicked() {
+    doubleClickSeen_ = true;
+    const int command = model_.currentCommandItem();
+    if (command < 0) return;
+
+    std::string text = model_.itemName(command, options_.addChineseName);
+    const std::string name = commandNameOf(text);
+    int mode = 1;
+    // A name ending in "{}" stands for a snippet: its description is pasted.
+    if (endsWith(name, "{}")) {
+        if (auto snippet = firstDescription(kCommandTable, kCommandNameColumn, name))
+            text = std::move(*snippet);
+        mode = 0;
+    }
+    deliverText_(text, mode);
+}
+
+bool TreeInteraction::labelEditBegins(int index) {
+    previousLabel_ = model_.label(index);
+    return index >= 0 && index < model_.count() && model_.value(index) != 0;
+}
+
+void TreeInteraction::labelEditEnds(int index, const std::optional<std::string>& edited) {
+    if (index < 0 || index >= model_.count()) return;
+    if (edited) model_.setLabel(index, *edited);
+    const std::string label = model_.label(index);
+    if (label == previousLabel_) return;
+
+    const std::int32_t number = model_.value(index);
+    // A command's label is not stored anywhere by an in-place edit; showing
+    // it would only lie until the next start.
+    if (number == 0) {
+        model_.setLabel(index, previousLabel_);
+        return;
+    }
+    const bool stored =
+        commandDb_.Update(kCategoryTable, std::string(kCategoryNameColumn) + "=" + store::sqlQuote(label),
+                          std::string(kCategoryNumberColumn) + "=" + store::sqlQuote(std::to_string(number)));
+    if (!stored) model_.setLabel(index, previousLabel_);
+}
+
+void TreeInteraction::findCommand() {
+    const std::optional<std::string> wanted = messages_.askText("输入要查找的命令：");
+    if (!wanted) return;
+    for (int i = 0; i < model_.count(); ++i) {
+        if (model_.image(i) != kCommandImage || !containsIgnoringCase(model_.label(i), *wanted)) continue;
+        model_.setSelected(i);
+        // As if clicked: its description follows on the click timer's tick.
+        clickTimer_.setPeriod(kClickDelayMs);
+        return;
+    }
+    messages_.show("没找到命令", MessageIcon::Information);
+}
+
+std::optional<std::string> TreeInteraction::firstDescription(const char* table, const char* nameColumn,
+                                                             const std::string& name) {
+    std::vector<std::string> values;
+    if (commandDb_.ReadColumn(values, table, kDescriptionColumn,
+                              std::string(nameColumn) + "=" + store::sqlQuote(name)) == 0)
+        return std::nullopt;
+    return store::unescapeDescription(values.front());
+}
+
+}  // namespace quorvane::tree

@@ -1,0 +1,69 @@
+#pragma once
+// What the user does with the command tree besides editing the library:
+// a click shows the item's description, a double click puts a command into
+// the editor, a label edited in place renames a category, and the command
+// search selects the first command whose label holds a text.
+#include <functional>
+#include <optional>
+#include <string>
+
+#include "platform/description_view.h"
+#include "platform/messages.h"
+#include "platform/timer.h"
+#include "platform/tree_view.h"
+#include "settings/options.h"
+#include "store/record_store.h"
+#include "tree/tree_model.h"
+
+namespace quorvane::tree {
+
+class TreeInteraction {
+public:
+    // Puts text into the target editor: mode 0 pastes, any other mode types.
+    // It tells the user itself when no editor has been chosen yet.
+    using DeliverText = std::function<void(const std::string& text, int mode)>;
+
+    static constexpr int kClickDelayMs = 10;
+
+    // `clickTimer` is the click timer; its tick must call showDescription().
+    // `options` is read at each double click, so a changed option applies at once.
+    TreeInteraction(TreeModel& model, store::RecordStore& commandDb, Timer& clickTimer,
+                    DescriptionView& descriptions, Messages& messages, const settings::Options& options,
+                    DeliverText deliverText);
+
+    // The view's selection moved to `item`. A mouse selection shows its
+    // description once the click timer has told it from a double click.
+    void selectionChanged(TreeItemId item, SelectionCause cause);
+    // Tick of the click timer.
+    void showDescription();
+    void doubleClicked();
+    // False refuses the edit: only category labels are stored, so a command
+    // label is not opened for editing.
+    bool labelEditBegins(int index);
+    // `edited` is the text the user confirmed, nullopt when the edit was
+    // cancelled. The model holds the final label when this returns and has
+    // told the mirror of each change, so the view need not apply the text itself.
+    void labelEditEnds(int index, const std::optional<std::string>& edited);
+    // Menu item "查找命令".
+    void findCommand();
+
+    bool doubleClickSeen() const { return doubleClickSeen_; }
+    const std::string& previousLabel() const { return previousLabel_; }
+
+private:
+    std::optional<std::string> firstDescription(const char* table, const char* nameColumn,
+                                                const std::string& name);
+
+    TreeModel& model_;
+    store::RecordStore& commandDb_;
+    Timer& clickTimer_;
+    DescriptionView& descriptions_;
+    Messages& messages_;
+    const settings::Options& options_;
+    DeliverText deliverText_;
+
+    bool doubleClickSeen_ = false;
+    std::string previousLabel_;
+};
+
+}  // namespace quorvane::tree

@@ -1,0 +1,287 @@
+#include "tree/tree_interaction.h"
+
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include <optional>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "fakes/fake_clock.h"
+#include "fakes/fake_description_view.h"
+#include "fakes/fake_messages.h"
+#include "fakes/recording_tree_view.h"
+#include "tree_library.h"
+
+namespace quorvane::tree::testing {
+namespace {
+
+using ::testing::ElementsAre;
+using ::testing::Optional;
+using Delivery = std::pair<std::string, int>;
+
+constexpr char kMessageBoxHelp[] = "Shows a box.\r\nIt's modal.";
+constexpr char kForSnippet[] = "for (int i = 0; i < n; ++i) {\r\n\t'body'\r\n}";
+
+// 0 函数  1 窗口  2 MessageBoxA //消息框  3 CreateWindowEx  4 ShowWindow //显示窗口
+// 5 for{} //循环  6 空类  7 it's
+class TreeInteractionTest : public TreeLibraryTest {
+protected:
+    void SetUp() override {
+        addCategory("函数", "1", "0", "函数's 说明");
+        addCategory("窗口", "2", "1", "窗口说明");
+        addCategory("空类", "3", "0");
+        addCommand("MessageBoxA", "消息框", "2", kMessageBoxHelp);
+        addCommand("CreateWindowEx", "", "2", "Creates a window");
+        addCommand("ShowWindow", "显示窗口", "2", "Shows it");
+        addCommand("for{}", "循环", "1", kForSnippet);
+        addCommand("it's", "", "3", "say 'hi'");
+        load();
+        ASSERT_EQ(model.count(), 8);
+        model.setView(&view);
+        timer.setHandler([this] { interaction.showDescription(); });
+    }
+
+    void select(int index, SelectionCause cause) { interaction.selectionChanged(model.itemAt(index), cause); }
+    void click(int index) { select(index, SelectionCause::Mouse); }
+    // Long enough for the click timer, far too short to matter otherwise.
+    void settle() { clock.advance(50); }
+    std::string categoryName(const std::string& number) {
+        const auto names = column("分类表", "分类名", "序号=" + store::sqlQuote(number));
+        return names.empty() ? "<no row>" : names.front();
+    }
+
+    fakes::FakeClock clock;
+    fakes::FakeTimer& timer = clock.makeTimer();
+    fakes::FakeDescriptionView descriptions;
+    fakes::FakeMessages messages;
+    fakes::RecordingTreeView view;
+    settings::Options options;
+    std::vector<Delivery> delivered;
+    TreeInteraction interaction{
+        model, db, timer, descriptions, messages, options, [this](const std::string& text, int mode) {
+            delivered.emplace_back(text, mode);
+        }};
+};
+
+TEST_F(TreeInteractionTest, AClickShowsTheDescriptionOnTheClickTimersTick) {
+    click(2);
+    EXPECT_EQ(timer.period(), TreeInteraction::kClickDelayMs);
+    clock.advance(9);
+    EXPECT_EQ(descriptions.infoText, std::nullopt);
+    clock.advance(1);
+    EXPECT_THAT(descriptions.infoText, Optional(std::string(kMessageBoxHelp)));
+    EXPECT_EQ(timer.period(), 0) << "one tick per click";
+}
+
+TEST_F(TreeInteractionTest, DescriptionsAreReadByNameAndUnescaped) {
+    const struct {
+        int index;
+        const char* shown;
+    } cases[] = {
+        {0, "函数's 说明"},  // a category, found by its whole label
+        {4, "Shows it"},     // a command, found by its name without the Chinese name
+        {7, "say 'hi'"},     // a name holding an apostrophe is matched exactly
+        {6, ""},             // an empty description is still a description
+    };
+    for (const auto& c : cases) {
+        click(c.index);
+        settle();
+        EXPECT_THAT(descriptions.infoText, Optional(std::string(c.shown))) << c.index;
+    }
+}
+
+TEST_F(TreeInteractionTest, TheDescriptionWindowTakesThePlaceOfTheInfoBoxWhileLoaded) {
+    descriptions.windowLoaded = true;
+    click(3);
+    settle();
+    EXPECT_THAT(descriptions.windowText, Optional(std::string("Creates a window")));
+    EXPECT_EQ(descriptions.infoText, std::nullopt);
+}
+
+TEST_F(TreeInteractionTest, OnlyMouseSelectionsShowDescriptions) {
+    click(3);
+    settle();
+    select(2, SelectionCause::Keyboard);
+    settle();
+    select(4, SelectionCause::Other);
+    settle();
+    EXPECT_THAT(descriptions.infoText, Optional(std::string("Creates a window")));
+    EXPECT_EQ(timer.period(), 0);
+}
+
+TEST_F(TreeInteractionTest, AnItemWithoutADescriptionRowLeavesTheShownTextAlone) {
+    click(3);
+    settle();
+    ASSERT_TRUE(db.DeleteWhere("命令库", "命令名='ShowWindow'"));
+    click(4);
+    settle();
+    EXPECT_THAT(descriptions.infoText, Optional(std::string("Creates a window")));
+}
+
+TEST_F(TreeInteractionTest, TheSelectionAfterADoubleClickShowsNothingTheOneAfterDoes) {
+    click(3);
+    settle();
+    interaction.doubleClicked();
+    EXPECT_THAT(delivered, ElementsAre(Delivery{"CreateWindowEx", 1}));
+    EXPECT_TRUE(interaction.doubleClickSeen());
+
+    click(2);
+    settle();
+    EXPECT_THAT(descriptions.infoText, Optional(std::string("Creates a window")));
+    EXPECT_FALSE(interaction.doubleClickSeen());
+
+    click(4);
+    settle();
+    EXPECT_THAT(descriptions.infoText, Optional(std::string("Shows it")));
+}
+
+TEST_F(TreeInteractionTest, ADoubleClickOnACategoryDeliversNothingButStillSwallowsTheNextClick) {
+    click(1);
+    settle();
+    interaction.doubleClicked();
+    EXPECT_TRUE(delivered.empty());
+    click(2);
+    settle();
+    EXPECT_THAT(descriptions.infoText, Optional(std::string("窗口说明")));
+}
+
+TEST_F(TreeInteractionTest, ADoubleClickWithNothingSelectedDeliversNothing) {
+    interaction.doubleClicked();
+    EXPECT_TRUE(delivered.empty());
+}
+
+TEST_F(TreeInteractionTest, DoubleClickedCommandsAreTypedOrTheirSnippetsPasted) {
+    const struct {
+        int index;
+        bool addChineseName;
+        Delivery expected;
+    } cases[] = {
+        {2, false, {"MessageBoxA", 1}},
+        {2, true, {"MessageBoxA //消息框", 1}},
+        {3, true, {"CreateWindowEx", 1}},
+        {5, false, {kForSnippet, 0}},  // "{}": the description, lines and apostrophes intact
+        {5, true, {kForSnippet, 0}},
+        {7, false, {"it's", 1}},
+    };
+    for (const auto& c : cases) {
+        delivered.clear();
+        options.addChineseName = c.addChineseName;
+        click(c.index);
+        interaction.doubleClicked();
+        EXPECT_THAT(delivered, ElementsAre(c.expected)) << c.index << " " << c.addChineseName;
+    }
+}
+
+TEST_F(TreeInteractionTest, ASnippetWhoseDescriptionCannotBeReadPastesItsLabelText) {
+    ASSERT_TRUE(db.DeleteWhere("命令库", "命令名='for{}'"));
+    click(5);
+    interaction.doubleClicked();
+    options.addChineseName = true;
+    interaction.doubleClicked();
+    EXPECT_THAT(delivered, ElementsAre(Delivery{"for{}", 0}, Delivery{"for{} //循环", 0}));
+}
+
+TEST_F(TreeInteractionTest, RenamingACategoryStoresTheNewName) {
+    const char* const names[] = {"视窗", "O'Neil's"};
+    for (const char* name : names) {
+        click(1);
+        EXPECT_TRUE(interaction.labelEditBegins(1));
+        interaction.labelEditEnds(1, name);
+        EXPECT_EQ(model.label(1), name);
+        EXPECT_EQ(categoryName("2"), name);
+    }
+    EXPECT_EQ(categoryName("1"), "函数") << "no other row renamed";
+}
+
+TEST_F(TreeInteractionTest, AFailedRenamePutsTheOldLabelBack) {
+    const std::string tooLong(51, 'x');  // the name column holds 50 characters
+    click(1);
+    interaction.labelEditBegins(1);
+    interaction.labelEditEnds(1, tooLong);
+    EXPECT_EQ(model.label(1), "窗口");
+    EXPECT_EQ(categoryName("2"), "窗口");
+    EXPECT_THAT(
+        view.events,
+        ElementsAre(
+            fakes::RecordingTreeView::Event{fakes::RecordingTreeView::Kind::Relabelled, model.itemAt(1)},
+            fakes::RecordingTreeView::Event{fakes::RecordingTreeView::Kind::Relabelled, model.itemAt(1)}));
+}
+
+TEST_F(TreeInteractionTest, AnUnchangedOrCancelledRenameMakesNoDatabaseCall) {
+    // Renamed behind the tree's back: any update by the tree would overwrite it.
+    ASSERT_TRUE(db.Update("分类表", "分类名='改过'", "序号='2'"));
+    const std::optional<std::string> endings[] = {std::string("窗口"), std::nullopt};
+    for (const auto& edited : endings) {
+        click(1);
+        interaction.labelEditBegins(1);
+        interaction.labelEditEnds(1, edited);
+        EXPECT_EQ(model.label(1), "窗口");
+        EXPECT_EQ(categoryName("2"), "改过");
+    }
+}
+
+TEST_F(TreeInteractionTest, ACommandLabelIsNotEditedInPlace) {
+    click(2);
+    EXPECT_FALSE(interaction.labelEditBegins(2));
+    // Should a view end the edit anyway, the label it showed is taken back.
+    interaction.labelEditEnds(2, "Renamed");
+    EXPECT_EQ(model.label(2), "MessageBoxA //消息框");
+    EXPECT_THAT(column("命令库", "命令名"),
+                ElementsAre("MessageBoxA", "CreateWindowEx", "ShowWindow", "for{}", "it's"));
+    EXPECT_THAT(column("分类表", "分类名"), ElementsAre("函数", "窗口", "空类"));
+}
+
+TEST_F(TreeInteractionTest, SearchSelectsTheFirstMatchingCommandAndShowsIt) {
+    const struct {
+        const char* text;
+        int found;
+    } cases[] = {
+        {"messagebox", 2},  // case is ignored
+        {"CREATEwindow", 3},
+        {"窗口", 4},    // the category 窗口 comes first but is no command
+        {"Window", 3},  // the first in the tree, not the best
+        {"循环", 5},    // the Chinese name is part of the label
+        {"", 2},        // an empty text matches the first command
+    };
+    for (const auto& c : cases) {
+        model.setSelected(-1);
+        view.events.clear();
+        messages.inputs.push_back(c.text);
+        interaction.findCommand();
+        EXPECT_EQ(model.selected(), c.found) << c.text;
+        EXPECT_THAT(view.events, ElementsAre(fakes::RecordingTreeView::Event{
+                                     fakes::RecordingTreeView::Kind::Selected, model.itemAt(c.found)}))
+            << c.text;
+        EXPECT_EQ(timer.period(), TreeInteraction::kClickDelayMs) << c.text;
+        settle();
+    }
+    EXPECT_EQ(messages.prompts.front(), "输入要查找的命令：");
+    EXPECT_THAT(descriptions.infoText, Optional(std::string(kMessageBoxHelp)));
+    EXPECT_TRUE(messages.shown.empty());
+}
+
+TEST_F(TreeInteractionTest, SearchWithoutAMatchSaysSoAndKeepsTheSelection) {
+    click(3);
+    settle();
+    messages.inputs.push_back("nowhere");
+    interaction.findCommand();
+    ASSERT_EQ(messages.shown.size(), 1u);
+    EXPECT_EQ(messages.shown[0].text, "没找到命令");
+    EXPECT_EQ(messages.shown[0].icon, MessageIcon::Information);
+    EXPECT_EQ(model.selected(), 3);
+    EXPECT_EQ(timer.period(), 0);
+}
+
+TEST_F(TreeInteractionTest, CancellingTheSearchDoesNothing) {
+    messages.inputs.push_back(std::nullopt);
+    interaction.findCommand();
+    EXPECT_EQ(messages.prompts.size(), 1u);
+    EXPECT_TRUE(messages.shown.empty());
+    EXPECT_EQ(model.selected(), -1);
+    EXPECT_EQ(timer.period(), 0);
+}
+
+}  // namespace
+}  // namespace quorvane::tree::testing
