@@ -24,7 +24,11 @@ std::string sqlEscape(std::string_view value) {
 }
 
 std::string sqlQuote(std::string_view value) {
-    return "'" + sqlEscape(value) + "'";
+    // Appended piece by piece: GCC 12 warns falsely (-Wrestrict) on "'" + std::string.
+    std::string quoted(1, '\'');
+    quoted += sqlEscape(value);
+    quoted += '\'';
+    return quoted;
 }
 
 std::string escapeDescription(std::string_view text) {
