@@ -1,0 +1,99 @@
+#pragma once
+// The spine of the program: start-up, first activation, the tray icon's
+// clicks and shut-down, each in its fixed order. Owns the program-wide state
+// that lives from start-up to shut-down: the library connection, the
+// settings file, the options and the panel geometry.
+#include <filesystem>
+#include <functional>
+#include <optional>
+
+#include "platform/messages.h"
+#include "platform/panel_view.h"
+#include "platform/text_codec.h"
+#include "settings/ini_file.h"
+#include "settings/options.h"
+#include "settings/settings_file.h"
+#include "store/db_connection.h"
+#include "store/record_store.h"
+
+namespace quorvane::shell {
+
+inline constexpr char kOpenLibraryFailedText[] = "打开命令数据库失败";
+
+// The mouse events of the notification-area icon, by kind.
+enum class TrayEvent { LeftButtonUp = 1, DoubleClick = 2, RightButton = 3 };
+
+// Steps that belong to other subsystems or to the window layer. The
+// composition root fills them; an empty one is skipped.
+struct LifecycleSeams {
+    // Start-up, after the library is open and before the settings are applied.
+    std::function<void()> loadCommandTree;
+    // Start-up, after the settings, in this order.
+    std::function<void()> installKeyboardWatcher;
+    std::function<void()> subclassPanel;
+    std::function<void()> addTrayIcon;
+    // First activation, when "提示窗" says the window was open.
+    std::function<void()> showDescriptionWindow;
+    // Brings a panel collapsed at a screen edge back out.
+    std::function<void(bool keepTimerStopped)> expandPanel;
+    // Shut-down: the 序号 of the category holding the tree's selection; nullopt with no selection.
+    std::function<std::optional<int>()> selectedCategoryNumber;
+    std::function<void()> removeKeyboardWatcher;
+    std::function<void()> destroyHintPopup;
+};
+
+class Lifecycle {
+public:
+    enum class Stage { Starting, Running, Ended };
+
+    // `runDirectory` holds the executable; the library and the settings file live there.
+    Lifecycle(std::filesystem::path runDirectory, const TextCodec& codec, PanelView& panel,
+              Messages& messages);
+    Lifecycle(const Lifecycle&) = delete;
+    Lifecycle& operator=(const Lifecycle&) = delete;
+
+    LifecycleSeams seams;
+
+    // The start-up sequence, once the panel and its controls exist. False when
+    // the library could not be opened: the message has been shown, nothing
+    // was written, and the program is to end.
+    bool startUp();
+    // Every activation of the panel; only the first one acts.
+    void onActivated();
+    void onTrayEvent(TrayEvent event);
+    // The pointer moved over the panel or one of its controls.
+    void onPointerOverPanel();
+    // The shut-down sequence, when the panel is about to be destroyed. Does
+    // nothing unless start-up succeeded, and runs once.
+    void shutDown();
+
+    Stage stage() const { return stage_; }
+    const std::filesystem::path& runDirectory() const { return runDirectory_; }
+    const std::filesystem::path& settingsPath() const { return settingsPath_; }
+    std::filesystem::path libraryPath() const;
+
+    store::RecordStore& commandDb() { return commandDb_; }
+    settings::SettingsFile& settings() { return settingsFile_; }
+    settings::Options& options() { return options_; }
+    settings::PanelGeometry& geometry() { return geometry_; }
+
+private:
+    static void run(const std::function<void()>& step);
+
+    std::filesystem::path runDirectory_;
+    // Fixed with the run directory, before anything can read the file.
+    std::filesystem::path settingsPath_;
+    PanelView& panel_;
+    Messages& messages_;
+    settings::IniFile ini_;
+    settings::SettingsFile settingsFile_;
+    // The panel's external-database control (外部数据库1), through which commandDb reaches the library.
+    store::DbConnection dbControl_;
+    store::RecordStore commandDb_;
+    settings::Options options_;
+    settings::PanelGeometry geometry_;
+    Stage stage_ = Stage::Starting;
+    bool activatedBefore_ = false;
+};
+
+}  // namespace quorvane::shell
