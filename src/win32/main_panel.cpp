@@ -1,0 +1,240 @@
+#include "win32/main_panel.h"
+
+#include <richedit.h>
+
+#include "win32/panel_images.h"
+#include "win32/panel_menus.h"
+#include "win32/splitter_bar.h"
+#include "win32/themed_border.h"
+#include "win32/win_utf16.h"
+
+namespace quorvane::win32 {
+namespace {
+
+constexpr int kTreeId = 101;
+constexpr int kSplitterId = 102;
+constexpr int kInfoBoxId = 103;
+
+// The system's message font: a CJK-capable face on a Chinese system, and
+// what the user chose for dialogs elsewhere.
+HFONT createUiFont() {
+    NONCLIENTMETRICSW metrics{};
+    metrics.cbSize = sizeof metrics;
+    if (SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0)) {
+        if (HFONT font = CreateFontIndirectW(&metrics.lfMessageFont)) return font;
+    }
+    return nullptr;
+}
+
+// Msftedit.dll's rich edit where it exists, else the older riched20's. The
+// library stays loaded for the life of the process, as the control needs.
+const wchar_t* loadRichEditClass() {
+    if (LoadLibraryW(L"Msftedit.dll") != nullptr) return MSFTEDIT_CLASS;
+    if (LoadLibraryW(L"Riched20.dll") != nullptr) return RICHEDIT_CLASSW;
+    return L"EDIT";
+}
+
+void moveTo(HWND control, const Rect& r) {
+    if (control != nullptr) MoveWindow(control, r.left, r.top, r.width, r.height, TRUE);
+}
+
+}  // namespace
+
+MainPanel::~MainPanel() {
+    if (window_ != nullptr) DestroyWindow(window_);
+    if (infoBoxMenu_ != nullptr) DestroyMenu(infoBoxMenu_);
+    if (accelerators_ != nullptr) DestroyAcceleratorTable(accelerators_);
+    if (treeImages_ != nullptr) ImageList_Destroy(treeImages_);
+    if (font_ != nullptr) DeleteObject(font_);
+    if (bigIcon_ != nullptr) DestroyIcon(bigIcon_);
+    if (smallIcon_ != nullptr) DestroyIcon(smallIcon_);
+}
+
+MainPanel* MainPanel::of(HWND window) {
+    return reinterpret_cast<MainPanel*>(GetWindowLongPtrW(window, GWLP_USERDATA));
+}
+
+bool MainPanel::create(HINSTANCE instance, PanelListener& listener) {
+    listener_ = &listener;
+    WNDCLASSEXW windowClass{};
+    windowClass.cbSize = sizeof windowClass;
+    windowClass.lpfnWndProc = windowProc;
+    windowClass.hInstance = instance;
+    windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+    windowClass.hbrBackground = GetSysColorBrush(COLOR_BTNFACE);
+    windowClass.lpszClassName = kPanelClass;
+    if (!RegisterClassExW(&windowClass) || !registerSplitterClass(instance)) return false;
+
+    menuBar_ = buildMenuBar();
+    const Rect& design = shell::kPanelDesign;
+    CreateWindowExW(0, kPanelClass, toUtf16(shell::kPanelCaption).c_str(),
+                    WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN, design.left, design.top, design.width,
+                    design.height, nullptr, menuBar_, instance, this);
+    if (window_ == nullptr) {
+        DestroyMenu(menuBar_);
+        menuBar_ = nullptr;
+        return false;
+    }
+    infoBoxMenu_ = buildPopupMenu(shell::infoBoxMenu());
+    accelerators_ = buildAccelerators();
+    font_ = createUiFont();
+    bigIcon_ = createPanelIcon(GetSystemMetrics(SM_CXICON));
+    smallIcon_ = createPanelIcon(GetSystemMetrics(SM_CXSMICON));
+    SendMessageW(window_, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(bigIcon_));
+    SendMessageW(window_, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(smallIcon_));
+    taskbarCreatedMessage_ = RegisterWindowMessageW(L"TaskbarCreated");
+    createControls(instance);
+
+    // The first layout: the designed places are for the designer's frame,
+    // the layout rule fits them to this system's client area.
+    RECT client{};
+    GetClientRect(window_, &client);
+    listener_->onClientResized(client.right, client.bottom);
+    return true;
+}
+
+void MainPanel::createControls(HINSTANCE instance) {
+    const shell::ControlPlaces& places = shell::kDesignedPlaces;
+    const auto child = [this, instance](DWORD exStyle, const wchar_t* className, DWORD style, int id,
+                                        const Rect& r) {
+        HWND control = CreateWindowExW(exStyle, className, L"", WS_CHILD | WS_VISIBLE | style, r.left, r.top,
+                                       r.width, r.height, window_,
+                                       reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), instance, nullptr);
+        if (control != nullptr && font_ != nullptr)
+            SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(font_), FALSE);
+        return control;
+    };
+    tree_ = child(
+        WS_EX_CLIENTEDGE, WC_TREEVIEWW,
+        WS_TABSTOP | TVS_HASBUTTONS | TVS_HASLINES | TVS_LINESATROOT | TVS_EDITLABELS | TVS_SHOWSELALWAYS,
+        kTreeId, places.tree);
+    splitter_ = child(0, kSplitterClass, 0, kSplitterId, places.splitter);
+    infoBox_ = child(WS_EX_CLIENTEDGE, loadRichEditClass(),
+                     WS_TABSTOP | WS_VSCROLL | ES_MULTILINE | ES_AUTOVSCROLL | ES_WANTRETURN, kInfoBoxId,
+                     places.info);
+
+    treeImages_ = createTreeImages();
+    TreeView_SetImageList(tree_, treeImages_, TVSIL_NORMAL);
+    // The right button's release reaches the panel as EN_MSGFILTER.
+    SendMessageW(infoBox_, EM_SETEVENTMASK, 0, ENM_MOUSEEVENTS);
+    useThemedBorder(infoBox_);
+}
+
+void MainPanel::placeControls(const shell::ControlPlaces& places) {
+    moveTo(tree_, places.tree);
+    moveTo(splitter_, places.splitter);
+    moveTo(infoBox_, places.info);
+}
+
+void MainPanel::subclass() {
+    previousPanelProc_ = reinterpret_cast<WNDPROC>(
+        SetWindowLongPtrW(window_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&MainPanel::PanelWindowProc)));
+}
+
+void MainPanel::addTrayIcon() {
+    trayIcon_.add(window_, smallIcon_);
+}
+
+LRESULT CALLBACK MainPanel::windowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_NCCREATE) {
+        auto* self = static_cast<MainPanel*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
+        self->window_ = window;
+        SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
+    }
+    MainPanel* self = of(window);
+    if (self == nullptr) return DefWindowProcW(window, message, wParam, lParam);
+    return self->handle(window, message, wParam, lParam);
+}
+
+LRESULT CALLBACK MainPanel::PanelWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    MainPanel* self = of(window);
+    // WM_SETCURSOR also comes for the pointer over any child control.
+    if (message == WM_SETCURSOR || message == WM_NCMOUSEMOVE) self->listener_->onPointerOver();
+    return CallWindowProcW(self->previousPanelProc_, window, message, wParam, lParam);
+}
+
+LRESULT MainPanel::handle(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+        case WM_COMMAND:
+            // Menus and accelerators only; controls' notifications carry their window.
+            if (lParam == 0) listener_->onCommand(LOWORD(wParam));
+            return 0;
+        case WM_TIMER:
+            listener_->onTimer(wParam);
+            return 0;
+        case WM_ACTIVATE:
+            if (LOWORD(wParam) == WA_INACTIVE) {
+                HWND focus = GetFocus();
+                focusedChild_ = IsChild(window_, focus) ? focus : nullptr;
+            } else {
+                listener_->onActivated();
+            }
+            break;
+        case WM_SETFOCUS:
+            // Back to the control that had the focus, the tree at first.
+            SetFocus(focusedChild_ != nullptr && IsWindow(focusedChild_) ? focusedChild_ : tree_);
+            return 0;
+        case WM_SIZE:
+            listener_->onClientResized(LOWORD(lParam), HIWORD(lParam));
+            return 0;
+        case WM_NOTIFY:
+            return onNotify(*reinterpret_cast<const NMHDR*>(lParam)) ? TRUE : FALSE;
+        case kTrayCallbackMessage:
+            // Without NOTIFYICON_VERSION_4 the mouse message is all of lParam.
+            if (const auto event = trayEventOf(static_cast<UINT>(lParam))) listener_->onTrayEvent(*event);
+            return 0;
+        case WM_ENDSESSION:
+            // The session ends without destroying windows: shut down as a close would.
+            if (wParam) DestroyWindow(window_);
+            return 0;
+        case WM_DESTROY:
+            listener_->onDestroying();
+            trayIcon_.remove();
+            PostQuitMessage(0);
+            return 0;
+        case WM_NCDESTROY:
+            window_ = nullptr;
+            tree_ = splitter_ = infoBox_ = nullptr;
+            break;
+        default:
+            if (message == taskbarCreatedMessage_ && message != 0) trayIcon_.addAgain();
+            break;
+    }
+    return DefWindowProcW(window, message, wParam, lParam);
+}
+
+bool MainPanel::onNotify(const NMHDR& header) {
+    if (header.hwndFrom == tree_ && header.code == NM_RCLICK) {
+        treeRightClick();
+        return true;  // no WM_CONTEXTMENU after it
+    }
+    if (header.hwndFrom == infoBox_ && header.code == EN_MSGFILTER) {
+        const auto& filter = reinterpret_cast<const MSGFILTER&>(header);
+        if (filter.msg == WM_RBUTTONUP) {
+            POINT at{};
+            GetCursorPos(&at);
+            popUp(infoBoxMenu_, at);
+        }
+        return false;  // the control handles the message as usual
+    }
+    return false;
+}
+
+void MainPanel::treeRightClick() {
+    TVHITTESTINFO hit{};
+    GetCursorPos(&hit.pt);
+    const POINT screen = hit.pt;
+    ScreenToClient(tree_, &hit.pt);
+    HTREEITEM item = TreeView_HitTest(tree_, &hit);
+    if (item == nullptr || (hit.flags & TVHT_ONITEM) == 0) return;
+    // The menu acts on the item under the pointer, so it becomes the selection first.
+    TreeView_SelectItem(tree_, item);
+    popUp(GetSubMenu(menuBar_, 0), screen);
+}
+
+void MainPanel::popUp(HMENU menu, POINT screen) {
+    TrackPopupMenu(menu, TPM_LEFTALIGN | TPM_TOPALIGN | TPM_RIGHTBUTTON, screen.x, screen.y, 0, window_,
+                   nullptr);
+}
+
+}  // namespace quorvane::win32

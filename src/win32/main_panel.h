@@ -1,0 +1,84 @@
+#pragma once
+// MainPanel: the top-level window with its menu bar, the command tree
+// (树型框1), the splitter (分隔条1) and the info box (编辑框_信息). It only
+// turns window messages into calls of its listener.
+#include <windows.h>
+
+#include <commctrl.h>
+
+#include "shell/panel_layout.h"
+#include "win32/tray_icon.h"
+
+namespace quorvane::win32 {
+
+inline constexpr wchar_t kPanelClass[] = L"QuorvanePanel";
+
+class PanelListener {
+public:
+    virtual void onCommand(int commandId) = 0;
+    virtual void onTimer(UINT_PTR timerId) = 0;
+    virtual void onActivated() = 0;
+    virtual void onTrayEvent(shell::TrayEvent event) = 0;
+    // The pointer moved over the panel or one of its controls.
+    virtual void onPointerOver() = 0;
+    virtual void onClientResized(int width, int height) = 0;
+    // The panel is about to be destroyed; its controls still exist.
+    virtual void onDestroying() = 0;
+
+protected:
+    ~PanelListener() = default;
+};
+
+class MainPanel {
+public:
+    MainPanel() = default;
+    ~MainPanel();
+    MainPanel(const MainPanel&) = delete;
+    MainPanel& operator=(const MainPanel&) = delete;
+
+    // Creates the panel and its controls at their designed places, not shown yet.
+    bool create(HINSTANCE instance, PanelListener& listener);
+    // Puts PanelWindowProc in front of the panel's own procedure.
+    void subclass();
+    void addTrayIcon();
+    void placeControls(const shell::ControlPlaces& places);
+
+    HWND hwnd() const { return window_; }
+    HMENU menuBar() const { return menuBar_; }
+    HACCEL accelerators() const { return accelerators_; }
+    HFONT font() const { return font_; }
+    HWND tree() const { return tree_; }
+    HWND infoBox() const { return infoBox_; }
+
+private:
+    static LRESULT CALLBACK windowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+    static LRESULT CALLBACK PanelWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+    static MainPanel* of(HWND window);
+
+    LRESULT handle(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+    bool onNotify(const NMHDR& header);
+    void createControls(HINSTANCE instance);
+    void popUp(HMENU menu, POINT screen);
+    void treeRightClick();
+
+    PanelListener* listener_ = nullptr;
+    HWND window_ = nullptr;
+    HWND tree_ = nullptr;
+    HWND splitter_ = nullptr;
+    HWND infoBox_ = nullptr;
+    // The control that had the focus when the panel was last deactivated.
+    HWND focusedChild_ = nullptr;
+    HMENU menuBar_ = nullptr;
+    HMENU infoBoxMenu_ = nullptr;
+    HACCEL accelerators_ = nullptr;
+    HFONT font_ = nullptr;
+    HIMAGELIST treeImages_ = nullptr;
+    HICON bigIcon_ = nullptr;
+    HICON smallIcon_ = nullptr;
+    // The procedure the panel had before start-up replaced it; every message ends there.
+    WNDPROC previousPanelProc_ = nullptr;
+    TrayIcon trayIcon_;
+    UINT taskbarCreatedMessage_ = 0;
+};
+
+}  // namespace quorvane::win32

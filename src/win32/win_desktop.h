@@ -1,0 +1,27 @@
+#pragma once
+// Other programs' windows, through user32. Stateless: every call asks the
+// system afresh, so one instance serves the whole program.
+#include "platform/desktop.h"
+
+namespace quorvane::win32 {
+
+class WinDesktop final : public Desktop {
+public:
+    WindowHandle windowFromPoint(Point screen) override;
+    std::string className(WindowHandle window) override;
+    WindowHandle parent(WindowHandle window) override;
+    bool isWindow(WindowHandle window) override;
+    WindowHandle foregroundWindow() override;
+    bool setForegroundWindow(WindowHandle window) override;
+    WindowHandle focusedWindowOfForegroundThread() override;
+    bool caretScreenPosition(Point& screen) override;
+
+    void postCharByte(WindowHandle window, std::uint8_t byte) override;
+    void sendKey(int virtualKey, bool down) override;
+    std::int32_t asyncKeyState(int virtualKey) override;
+
+    Point cursorPosition() override;
+    int screenWidth() override;
+};
+
+}  // namespace quorvane::win32
