@@ -1,0 +1,32 @@
+#pragma once
+// Real user input through SendInput: it goes where a user's would, to the
+// window under the pointer or the focused window of the foreground.
+#include <windows.h>
+
+#include <chrono>
+#include <initializer_list>
+#include <string_view>
+
+namespace quorvane::e2e {
+
+// A click held long enough for a program polling the button every 30 ms
+// to see it down at least once.
+inline constexpr std::chrono::milliseconds kClickHold{100};
+
+void moveMouse(POINT screen);
+void click(POINT screen, std::chrono::milliseconds hold = kClickHold);
+void rightClick(POINT screen, std::chrono::milliseconds hold = kClickHold);
+void doubleClick(POINT screen);
+
+void keyDown(WORD virtualKey);
+void keyUp(WORD virtualKey);
+void pressKey(WORD virtualKey);
+// Holds every key but the last, presses the last, releases in reverse:
+// pressChord({VK_CONTROL, 'V'}).
+void pressChord(std::initializer_list<WORD> keys);
+// Alt+letter, the keyboard way into a menu bar.
+void pressAlt(char letter);
+// Types printable ASCII as key strokes, as a user would.
+void typeAscii(std::string_view text);
+
+}  // namespace quorvane::e2e
