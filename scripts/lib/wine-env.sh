@@ -19,6 +19,11 @@ wine_prepare_prefix() {
   "$WINE" wineboot -i >/dev/null 2>&1 || true
   "$WINE" reg add 'HKCU\Software\Wine\Explorer' /v Desktop /d Default /f >/dev/null 2>&1
   "$WINE" reg add 'HKCU\Software\Wine\Explorer\Desktops' /v Default /d 1280x800 /f >/dev/null 2>&1
+  # Wine draws the caption buttons with its Marlett font, which the prefix
+  # does not pick up from Wine's data folder by itself.
+  if [ -f /usr/share/wine/fonts/marlett.ttf ]; then
+    cp -n /usr/share/wine/fonts/marlett.ttf "$WINEPREFIX/drive_c/windows/Fonts/" 2>/dev/null || true
+  fi
   "$WINESERVER" -w
   touch "$WINEPREFIX/.quorvane-ready"
 }
