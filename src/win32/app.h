@@ -9,16 +9,27 @@
 #include <map>
 #include <memory>
 
+#include "shell/description_window.h"
 #include "shell/lifecycle.h"
 #include "shell/menu_layout.h"
 #include "shell/panel_layout.h"
 #include "win32/main_panel.h"
 #include "win32/message_pump.h"
+#include "editor_link/editor_link.h"
+#include "templates/code_templates.h"
+#include "tree/tree_interaction.h"
+#include "tree/tree_model.h"
+#include "win32/builder_dialogs.h"
+#include "win32/win_clipboard.h"
 #include "win32/win_clock.h"
+#include "win32/win_description_window.h"
+#include "win32/win_desktop.h"
+#include "win32/win_info_box.h"
 #include "win32/win_messages.h"
 #include "win32/win_panel_view.h"
 #include "win32/win_text_codec.h"
 #include "win32/win_timer.h"
+#include "win32/win_tree_view.h"
 
 namespace quorvane::win32 {
 
@@ -50,7 +61,13 @@ private:
     void onTrayEvent(shell::TrayEvent event) override;
     void onPointerOver() override;
     void onClientResized(int width, int height) override;
+    std::optional<LRESULT> onTreeNotify(const NMHDR& header) override;
+    bool onClipboardMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
     void onDestroying() override;
+
+    // Everything that needs the panel's windows, made once they exist.
+    struct Features;
+    void createFeatures();
 
     HINSTANCE instance_;
     WinTextCodec codec_;
@@ -62,6 +79,10 @@ private:
     std::array<std::unique_ptr<WinTimer>, shell::kPanelTimers.size()> timers_;
     shell::Lifecycle lifecycle_;
     shell::ControlPlaces places_ = shell::kDesignedPlaces;
+    WinDesktop desktop_;
+    // Filled by start-up before any window mirrors it: a big library loads fastest unobserved.
+    tree::TreeModel commandTree_;
+    std::unique_ptr<Features> features_;
 
     // What each menu item and each timer tick does; an item or timer without
     // an entry is inert.

@@ -115,6 +115,8 @@ void MainPanel::createControls(HINSTANCE instance) {
 
     treeImages_ = createTreeImages();
     TreeView_SetImageList(tree_, treeImages_, TVSIL_NORMAL);
+    // Descriptions are plain text: one that starts with "{\rtf" must not be read as RTF.
+    SendMessageW(infoBox_, EM_SETTEXTMODE, TM_PLAINTEXT | TM_MULTILEVELUNDO | TM_MULTICODEPAGE, 0);
     // The right button's release reaches the panel as EN_MSGFILTER.
     SendMessageW(infoBox_, EM_SETEVENTMASK, 0, ENM_MOUSEEVENTS);
     useThemedBorder(infoBox_);
@@ -178,7 +180,13 @@ LRESULT MainPanel::handle(HWND window, UINT message, WPARAM wParam, LPARAM lPara
             listener_->onClientResized(LOWORD(lParam), HIWORD(lParam));
             return 0;
         case WM_NOTIFY:
-            return onNotify(*reinterpret_cast<const NMHDR*>(lParam)) ? TRUE : FALSE;
+            if (const auto result = onNotify(*reinterpret_cast<const NMHDR*>(lParam))) return *result;
+            break;
+        case WM_RENDERFORMAT:
+        case WM_RENDERALLFORMATS:
+        case WM_DESTROYCLIPBOARD:
+            if (listener_->onClipboardMessage(message, wParam, lParam)) return 0;
+            break;
         case kTrayCallbackMessage:
             // Without NOTIFYICON_VERSION_4 the mouse message is all of lParam.
             if (const auto event = trayEventOf(static_cast<UINT>(lParam))) listener_->onTrayEvent(*event);
@@ -203,11 +211,8 @@ LRESULT MainPanel::handle(HWND window, UINT message, WPARAM wParam, LPARAM lPara
     return DefWindowProcW(window, message, wParam, lParam);
 }
 
-bool MainPanel::onNotify(const NMHDR& header) {
-    if (header.hwndFrom == tree_ && header.code == NM_RCLICK) {
-        treeRightClick();
-        return true;  // no WM_CONTEXTMENU after it
-    }
+std::optional<LRESULT> MainPanel::onNotify(const NMHDR& header) {
+    if (header.hwndFrom == tree_) return listener_->onTreeNotify(header);
     if (header.hwndFrom == infoBox_ && header.code == EN_MSGFILTER) {
         const auto& filter = reinterpret_cast<const MSGFILTER&>(header);
         if (filter.msg == WM_RBUTTONUP) {
@@ -215,21 +220,13 @@ bool MainPanel::onNotify(const NMHDR& header) {
             GetCursorPos(&at);
             popUp(infoBoxMenu_, at);
         }
-        return false;  // the control handles the message as usual
+        return 0;  // the control handles the message as usual
     }
-    return false;
+    return std::nullopt;
 }
 
-void MainPanel::treeRightClick() {
-    TVHITTESTINFO hit{};
-    GetCursorPos(&hit.pt);
-    const POINT screen = hit.pt;
-    ScreenToClient(tree_, &hit.pt);
-    HTREEITEM item = TreeView_HitTest(tree_, &hit);
-    if (item == nullptr || (hit.flags & TVHT_ONITEM) == 0) return;
-    // The menu acts on the item under the pointer, so it becomes the selection first.
-    TreeView_SelectItem(tree_, item);
-    popUp(GetSubMenu(menuBar_, 0), screen);
+void MainPanel::popUpCommandMenu(Point screen) {
+    popUp(GetSubMenu(menuBar_, 0), POINT{screen.x, screen.y});
 }
 
 void MainPanel::popUp(HMENU menu, POINT screen) {

@@ -6,6 +6,9 @@
 
 #include <commctrl.h>
 
+#include <optional>
+
+#include "platform/types.h"
 #include "shell/panel_layout.h"
 #include "win32/tray_icon.h"
 
@@ -22,6 +25,11 @@ public:
     // The pointer moved over the panel or one of its controls.
     virtual void onPointerOver() = 0;
     virtual void onClientResized(int width, int height) = 0;
+    // A notification of the command tree; nullopt leaves it to the default handling.
+    virtual std::optional<LRESULT> onTreeNotify(const NMHDR& header) = 0;
+    // WM_RENDERFORMAT, WM_RENDERALLFORMATS, WM_DESTROYCLIPBOARD: the panel owns
+    // the clipboard while a paste offers its text. True when handled.
+    virtual bool onClipboardMessage(UINT message, WPARAM wParam, LPARAM lParam) = 0;
     // The panel is about to be destroyed; its controls still exist.
     virtual void onDestroying() = 0;
 
@@ -42,6 +50,8 @@ public:
     void subclass();
     void addTrayIcon();
     void placeControls(const shell::ControlPlaces& places);
+    // "命令(&M)" as the tree's context menu, at a screen point.
+    void popUpCommandMenu(Point screen);
 
     HWND hwnd() const { return window_; }
     HMENU menuBar() const { return menuBar_; }
@@ -56,10 +66,9 @@ private:
     static MainPanel* of(HWND window);
 
     LRESULT handle(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
-    bool onNotify(const NMHDR& header);
+    std::optional<LRESULT> onNotify(const NMHDR& header);
     void createControls(HINSTANCE instance);
     void popUp(HMENU menu, POINT screen);
-    void treeRightClick();
 
     PanelListener* listener_ = nullptr;
     HWND window_ = nullptr;
