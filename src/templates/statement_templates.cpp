@@ -7,20 +7,6 @@ namespace quorvane::templates {
 
 namespace {
 
-constexpr StatementMenuItem kLoopItems[] = {
-    {StatementTemplate::While, "while"},
-    {StatementTemplate::For, "for"},
-    {StatementTemplate::DoWhile, "do while"},
-    {StatementTemplate::ForEach, "for each"},
-};
-
-constexpr StatementMenuItem kConditionItems[] = {
-    {StatementTemplate::If, "if"},
-    {StatementTemplate::IfElse, "if…else"},
-    {StatementTemplate::IfElseIf, "if…else if"},
-    {StatementTemplate::Switch, "switch"},
-};
-
 // A template whose body line is a single tab between its head and its tail.
 struct Assembled {
     std::string_view prefix;
@@ -69,13 +55,6 @@ std::string assemble(const Assembled& parts) {
 }
 
 }  // namespace
-
-std::span<const StatementMenuItem> loopMenuItems() {
-    return kLoopItems;
-}
-std::span<const StatementMenuItem> conditionMenuItems() {
-    return kConditionItems;
-}
 
 std::string statementText(StatementTemplate id) {
     if (const auto parts = assembledParts(id)) return assemble(*parts);

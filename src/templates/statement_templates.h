@@ -1,7 +1,6 @@
 #pragma once
 // The skeletons of the "循环" and "条件" submenus, each pasted into the
 // target editor as one delivery.
-#include <span>
 #include <string>
 
 #include "editor_link/text_deliverer.h"
@@ -9,17 +8,6 @@
 namespace quorvane::templates {
 
 enum class StatementTemplate { While, For, DoWhile, ForEach, If, IfElse, IfElseIf, Switch };
-
-struct StatementMenuItem {
-    StatementTemplate id;
-    const char* label;
-};
-
-inline constexpr char kLoopsMenuLabel[] = "循环";
-inline constexpr char kConditionsMenuLabel[] = "条件";
-// The submenus' items, in menu order.
-std::span<const StatementMenuItem> loopMenuItems();
-std::span<const StatementMenuItem> conditionMenuItems();
 
 // The exact text a template delivers.
 std::string statementText(StatementTemplate id);

@@ -49,23 +49,6 @@ TEST(StatementTemplates, EachDeliversItsExactTextOncePasted) {
     }
 }
 
-TEST(StatementTemplates, SubmenusListTheItemsInOrder) {
-    std::vector<std::string> labels;
-    std::vector<StatementTemplate> ids;
-    for (const auto& items : {loopMenuItems(), conditionMenuItems()}) {
-        for (const StatementMenuItem& item : items) {
-            labels.push_back(item.label);
-            ids.push_back(item.id);
-        }
-    }
-    ASSERT_EQ(labels.size(), std::size(kCases));
-    EXPECT_EQ(loopMenuItems().size(), 4u);
-    for (std::size_t i = 0; i < labels.size(); ++i) {
-        EXPECT_EQ(labels[i], kCases[i].label);
-        EXPECT_EQ(ids[i], kCases[i].id);
-    }
-}
-
 TEST(StatementTemplates, FixedTemplatesLeaveTheLastAssembledOne) {
     for (const Case& c : kCases) {
         SCOPED_TRACE(c.label);
