@@ -4,6 +4,7 @@
 #include <initializer_list>
 
 #include "win32/dialog_template.h"
+#include "win32/ui_font.h"
 #include "win32/win_utf16.h"
 
 namespace quorvane::win32 {
@@ -98,10 +99,7 @@ std::string fieldText(HWND dialog, int id) { return toUtf8(controlText(dialog, i
 
 WinBuilderDialogs::WinBuilderDialogs(HWND owner, HFONT font) : owner_(owner), font_(font) {
     if (font_ == nullptr) {
-        NONCLIENTMETRICSW metrics{};
-        metrics.cbSize = sizeof(metrics);
-        SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof(metrics), &metrics, 0);
-        ownFont_ = CreateFontIndirectW(&metrics.lfMessageFont);
+        ownFont_ = createMessageFont();
         font_ = ownFont_;
     }
 }

@@ -6,6 +6,7 @@
 #include "win32/panel_menus.h"
 #include "win32/splitter_bar.h"
 #include "win32/themed_border.h"
+#include "win32/ui_font.h"
 #include "win32/win_utf16.h"
 
 namespace quorvane::win32 {
@@ -14,17 +15,6 @@ namespace {
 constexpr int kTreeId = 101;
 constexpr int kSplitterId = 102;
 constexpr int kInfoBoxId = 103;
-
-// The system's message font: a CJK-capable face on a Chinese system, and
-// what the user chose for dialogs elsewhere.
-HFONT createUiFont() {
-    NONCLIENTMETRICSW metrics{};
-    metrics.cbSize = sizeof metrics;
-    if (SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0)) {
-        if (HFONT font = CreateFontIndirectW(&metrics.lfMessageFont)) return font;
-    }
-    return nullptr;
-}
 
 // Msftedit.dll's rich edit where it exists, else the older riched20's. The
 // library stays loaded for the life of the process, as the control needs.
@@ -77,7 +67,7 @@ bool MainPanel::create(HINSTANCE instance, PanelListener& listener) {
     }
     infoBoxMenu_ = buildPopupMenu(shell::infoBoxMenu());
     accelerators_ = buildAccelerators();
-    font_ = createUiFont();
+    font_ = createMessageFont();
     bigIcon_ = createPanelIcon(GetSystemMetrics(SM_CXICON));
     smallIcon_ = createPanelIcon(GetSystemMetrics(SM_CXSMICON));
     SendMessageW(window_, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(bigIcon_));

@@ -4,6 +4,7 @@
 #include <utility>
 
 #include "shell/description_window.h"
+#include "win32/ui_font.h"
 #include "win32/win_utf16.h"
 
 namespace quorvane::win32 {
@@ -29,10 +30,7 @@ bool registerWindowClass(HINSTANCE instance, WNDPROC procedure) {
 WinDescriptionWindow::WinDescriptionWindow(HINSTANCE instance, HWND owner, HFONT font)
     : instance_(instance), owner_(owner), font_(font) {
     if (font_ == nullptr) {
-        NONCLIENTMETRICSW metrics{};
-        metrics.cbSize = sizeof(metrics);
-        SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof(metrics), &metrics, 0);
-        ownFont_ = CreateFontIndirectW(&metrics.lfMessageFont);
+        ownFont_ = createMessageFont();
         font_ = ownFont_;
     }
 }
