@@ -239,6 +239,15 @@ std::optional<LRESULT> WinTreeView::handleNotify(const NMHDR& header) {
     if (header.hwndFrom != tree_) return std::nullopt;
 
     switch (header.code) {
+        case TVN_SELCHANGINGW: {
+            // Given the focus with nothing selected, the control selects its
+            // first item by itself. Nobody chose it: it would show a
+            // description and be saved as the open category at shut-down.
+            const auto& change = reinterpret_cast<const NMTREEVIEWW&>(header);
+            const bool unasked = change.action == TVC_UNKNOWN && change.itemOld.hItem == nullptr &&
+                                 programChanges_ == 0 && !rightClickSelecting_;
+            return unasked ? TRUE : FALSE;
+        }
         case TVN_SELCHANGEDW: {
             if (programChanges_ > 0) return 0;
             const auto& change = reinterpret_cast<const NMTREEVIEWW&>(header);
@@ -294,7 +303,9 @@ std::optional<LRESULT> WinTreeView::handleNotify(const NMHDR& header) {
             if (under == nullptr) return TRUE;
             // A right click only highlights the row on its own; selecting it
             // here reaches the core as a selection with cause Other.
+            rightClickSelecting_ = true;
             TreeView_SelectItem(tree_, under);
+            rightClickSelecting_ = false;
             if ((hit.flags & TVHT_ONITEM) != 0 && events_.rightClickedOverItem)
                 events_.rightClickedOverItem({screen.x, screen.y});
             // TRUE: no WM_CONTEXTMENU on top of it.

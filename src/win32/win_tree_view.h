@@ -100,6 +100,8 @@ private:
     // Above 0 while the program changes the control: the selection changes
     // that causes are the core's own and are not reported back to it.
     int programChanges_ = 0;
+    // While a right click selects the item under the pointer for the user.
+    bool rightClickSelecting_ = false;
     // Between an edit the core allowed and its first end.
     bool labelEditOpen_ = false;
 };
