@@ -27,7 +27,7 @@ std::filesystem::path runDirectory() {
 }  // namespace
 
 struct App::Features {
-    Features(App& app)
+    explicit Features(App& app)
         : clipboard(app.panel_.hwnd()),
           editorLink(app.desktop_, clipboard, app.clock_, app.codec_, app.messages_,
                      app.timer(shell::PanelTimer::Tracking), app.timer(shell::PanelTimer::Send)),
@@ -41,7 +41,8 @@ struct App::Features {
                           descriptions, app.messages_, app.lifecycle_.options(),
                           [this](const std::string& text, int mode) { editorLink.deliverText(text, mode); }) {}
 
-    // Outlives nothing it serves: a paste's text may still be asked for while the panel is destroyed.
+    // ~App destroys the panel before this: WM_RENDERALLFORMATS, sent while the
+    // panel goes, still finds the clipboard.
     WinClipboard clipboard;
     editor_link::EditorLink editorLink;
     WinBuilderDialogs builderDialogs;
