@@ -41,15 +41,6 @@ double textNumber(std::string_view text) {
 
 }  // namespace
 
-std::string RecordStore::connectionText(const std::string& path, const std::string& password) {
-    std::string text = "ODBC;DBQ=" + path;
-    if (const auto slash = path.rfind('\\'); slash != std::string::npos)
-        text += ";DefaultDir=" + path.substr(0, slash);
-    text += ";Driver={Microsoft Access Driver (*.mdb)};FIL=MS Access";
-    if (!password.empty()) text += ";PWD=" + password;
-    return text + ";";
-}
-
 bool RecordStore::Open(DbConnection& control, const std::filesystem::path& path,
                        const std::string& password) {
     dbControl_ = &control;

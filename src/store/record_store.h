@@ -17,9 +17,6 @@ using OptionalHandle = std::optional<ResultSetHandle>;
 
 class RecordStore {
 public:
-    // The connection text the library is opened with (kept for the record).
-    static std::string connectionText(const std::string& path, const std::string& password);
-
     bool Open(DbConnection& control, const std::filesystem::path& path, const std::string& password);
     void Close();
     bool Insert(std::string_view table, std::string_view fields, std::string_view values);

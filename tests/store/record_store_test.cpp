@@ -14,30 +14,6 @@ namespace {
 using RecordStoreOps = testing::LibraryFixture;
 using Rows = std::vector<std::vector<std::string>>;
 
-TEST(RecordStoreConnectionText, BuildsTheOdbcText) {
-    struct Case {
-        std::string path;
-        std::string password;
-        std::string text;
-    };
-    const Case cases[] = {
-        {R"(C:\Tools\Cmlsjk.mdb)", "QPRWTZvoxe2741",
-         R"(ODBC;DBQ=C:\Tools\Cmlsjk.mdb;DefaultDir=C:\Tools;Driver={Microsoft Access Driver (*.mdb)};FIL=MS Access;PWD=QPRWTZvoxe2741;)"},
-        {R"(C:\Tools\Cmlsjk.mdb)", "",
-         R"(ODBC;DBQ=C:\Tools\Cmlsjk.mdb;DefaultDir=C:\Tools;Driver={Microsoft Access Driver (*.mdb)};FIL=MS Access;)"},
-        {"Cmlsjk.mdb", "pw",
-         "ODBC;DBQ=Cmlsjk.mdb;Driver={Microsoft Access Driver (*.mdb)};FIL=MS Access;PWD=pw;"},
-        {R"(\\server\share\a\Cmlsjk.mdb)", "",
-         R"(ODBC;DBQ=\\server\share\a\Cmlsjk.mdb;DefaultDir=\\server\share\a;Driver={Microsoft Access Driver (*.mdb)};FIL=MS Access;)"},
-        {R"(C:\Cmlsjk.mdb)", "",
-         R"(ODBC;DBQ=C:\Cmlsjk.mdb;DefaultDir=C:;Driver={Microsoft Access Driver (*.mdb)};FIL=MS Access;)"},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.path);
-        EXPECT_EQ(RecordStore::connectionText(c.path, c.password), c.text);
-    }
-}
-
 TEST(RecordStoreOpen, ReportsTheOpenAndClose) {
     fakes::TempDir dir;
     DbConnection control;
