@@ -90,10 +90,6 @@ const std::vector<Menu>& menuBar() {
     return bar;
 }
 
-const Menu& commandMenu() {
-    return menuBar().front();
-}
-
 const Menu& infoBoxMenu() {
     static const Menu menu{"编框",
                            {

@@ -75,10 +75,9 @@ struct Menu {
     std::vector<MenuEntry> entries;
 };
 
-// "命令(&M)", "插入(&C)", "功能(&G)", "帮助(&B)", in that order.
+// "命令(&M)", "插入(&C)", "功能(&G)", "帮助(&B)", in that order; the first is
+// also the tree's context menu.
 const std::vector<Menu>& menuBar();
-// The first menu of the bar, also the tree's context menu.
-const Menu& commandMenu();
 // "编框": only popped up over the info box, never in the bar.
 const Menu& infoBoxMenu();
 

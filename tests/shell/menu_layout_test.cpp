@@ -79,11 +79,6 @@ TEST(MenuLayout, EveryMenuShowsItsItemsInOrder) {
     }
 }
 
-TEST(MenuLayout, TreeContextMenuIsTheCommandMenuOfTheBar) {
-    EXPECT_EQ(&commandMenu(), &menuBar().front());
-    EXPECT_EQ(commandMenu().title, "命令(&M)");
-}
-
 TEST(MenuLayout, InfoBoxMenuIsNotInTheBar) {
     for (const Menu& menu : menuBar()) EXPECT_NE(menu.title, infoBoxMenu().title);
 }
