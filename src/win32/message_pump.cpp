@@ -3,10 +3,10 @@
 namespace quorvane::win32 {
 
 void MessagePump::dispatch(MSG& message) {
-    // The accelerators belong to the panel but act wherever the key goes in
-    // this thread, as a form's shortcuts do.
-    if (accelerators_ != nullptr && IsWindow(acceleratorTarget_) &&
-        TranslateAcceleratorW(acceleratorTarget_, accelerators_, &message)) {
+    // The accelerators are the panel's shortcuts: they act on keys for the
+    // panel and its controls, not in the description window's own text box.
+    const bool forPanel = message.hwnd == acceleratorTarget_ || IsChild(acceleratorTarget_, message.hwnd);
+    if (accelerators_ != nullptr && forPanel && TranslateAcceleratorW(acceleratorTarget_, accelerators_, &message)) {
         return;
     }
     TranslateMessage(&message);
