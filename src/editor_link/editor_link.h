@@ -12,24 +12,19 @@ namespace quorvane::editor_link {
 
 class EditorLink : public TextDeliverer {
 public:
-    // Starts `trackingTimer` (30 ms, for the panel's whole life); `sendTimer`
-    // stays stopped until a delivery is accepted.
+    // `sendTimer` stays stopped until a delivery is accepted.
     EditorLink(Desktop& desktop, Clipboard& clipboard, Clock& clock, const TextCodec& codec,
-               Messages& messages, Timer& trackingTimer, Timer& sendTimer)
-        : tracker_(desktop, clock, trackingTimer),
+               Messages& messages, Timer& sendTimer)
+        : tracker_(desktop),
           delivery_(tracker_, desktop, clipboard, clock, codec, messages, sendTimer) {}
 
+    void leftButtonPressed(Point screen, std::uint32_t time) { tracker_.leftButtonPressed(screen, time); }
     void onTrackingTick() { tracker_.onTrackingTick(); }
     void onSendTick() { delivery_.onSendTick(); }
 
-    void deliverText(const std::string& text, int mode = kPasteMode) override {
+    void deliverText(const std::string& text, DeliveryMode mode = DeliveryMode::Paste) override {
         delivery_.deliverText(text, mode);
     }
-    // Straight to the window, without the send timer (the keystroke watcher's ";").
-    void postChars(WindowHandle window, const std::string& text) { delivery_.postChars(window, text); }
-
-    WindowHandle targetEditor() const { return tracker_.targetEditor(); }
-    EditorKind editorKind() const { return tracker_.editorKind(); }
 
     const TargetTracker& tracker() const { return tracker_; }
     TextDelivery& delivery() { return delivery_; }

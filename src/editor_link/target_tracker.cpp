@@ -5,8 +5,13 @@
 namespace quorvane::editor_link {
 
 namespace {
+
 constexpr std::string_view kClassicViewClass = "Afx:400000:8";
 constexpr std::string_view kHostedEditorMark = "HwndWrapper";
+// Presses waiting for a tick. A tick comes every 30 ms, so this only fills
+// when the panel is stalled; the newest presses are the ones that count.
+constexpr std::size_t kMaxWaitingPresses = 64;
+
 }  // namespace
 
 std::optional<EditorKind> editorKindOfClass(std::string_view className) {
@@ -20,31 +25,29 @@ std::optional<EditorKind> editorKindOfClass(std::string_view className) {
     return std::nullopt;
 }
 
-TargetTracker::TargetTracker(Desktop& desktop, Clock& clock, Timer& trackingTimer)
-    : desktop_(desktop), clock_(clock) {
-    trackingTimer.setPeriod(kTrackingPeriodMs);
-}
-
-bool TargetTracker::leftButtonDown() {
-    // Only these two readings count as down: the state with its "pressed since
-    // the last call" bit, sign-extended, and the plain down state, not extended.
-    const std::int32_t state = desktop_.asyncKeyState(vk::LeftButton);
-    return state == -32767 || state == 32768;
+void TargetTracker::leftButtonPressed(Point screen, std::uint32_t time) {
+    if (presses_.size() == kMaxWaitingPresses) presses_.pop_front();
+    presses_.push_back({screen, time});
 }
 
 void TargetTracker::onTrackingTick() {
-    if (!leftButtonDown()) return;
+    while (!presses_.empty()) {
+        const Press press = presses_.front();
+        presses_.pop_front();
+        take(press);
+    }
+}
 
-    const std::uint32_t now = clock_.tickCount();
+void TargetTracker::take(const Press& press) {
     // Unsigned subtraction keeps the gate right across the counter's wrap.
-    if (now - lastTrackTick_ < kTrackingGateMs) return;
+    if (press.time - lastTrackTick_ < kTrackingGateMs) return;
     // Any press opens a new gate, on a recognised window or not.
-    lastTrackTick_ = now;
+    lastTrackTick_ = press.time;
 
-    const WindowHandle window = desktop_.windowFromPoint(desktop_.cursorPosition());
+    const WindowHandle window = desktop_.windowFromPoint(press.screen);
     if (window == targetEditor_) return;
 
-    // A window gone since windowFromPoint has an empty class and is refused.
+    // A window gone since the press has an empty class and is refused.
     const std::optional<EditorKind> kind = editorKindOfClass(desktop_.className(window));
     if (!kind) return;
     targetEditor_ = window;

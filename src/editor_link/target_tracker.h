@@ -1,13 +1,13 @@
 #pragma once
 // Which edit window receives text: the recognised edit window in which the
-// user last pressed the left button. Found by polling, never by asking.
+// user last pressed the left button. The mouse hook reports every press;
+// the tracking tick takes them in order.
 #include <cstdint>
+#include <deque>
 #include <optional>
 #include <string_view>
 
-#include "platform/clock.h"
 #include "platform/desktop.h"
-#include "platform/timer.h"
 #include "platform/types.h"
 
 namespace quorvane::editor_link {
@@ -17,9 +17,8 @@ enum class EditorKind : std::int32_t {
     HostedEditor = 1,  // class containing "HwndWrapper"; brought forward itself
 };
 
-inline constexpr int kTrackingPeriodMs = 30;
 // A press less than this after the last press that passed is ignored (the
-// second press of a double click, a held button).
+// second press of a double click).
 inline constexpr std::uint32_t kTrackingGateMs = 200;
 
 // The kind of an edit window of this class; nullopt when it is not one.
@@ -27,23 +26,31 @@ std::optional<EditorKind> editorKindOfClass(std::string_view className);
 
 class TargetTracker {
 public:
-    // Starts `trackingTimer`; the composition root routes its ticks to onTrackingTick.
-    TargetTracker(Desktop& desktop, Clock& clock, Timer& trackingTimer);
+    explicit TargetTracker(Desktop& desktop) : desktop_(desktop) {}
 
+    // The left button went down at `screen`, at `time` on the system's
+    // millisecond counter. Only recorded: the mouse hook must stay quick.
+    void leftButtonPressed(Point screen, std::uint32_t time);
+    // Tick of the tracking timer.
     void onTrackingTick();
 
     // 0 until the first accepted press; never cleared, so it may name a dead window.
     WindowHandle targetEditor() const { return targetEditor_; }
     // Meaningful only while targetEditor() is not 0.
     EditorKind editorKind() const { return editorKind_; }
+    // When the last press that passed the gate was made.
     std::uint32_t lastTrackTick() const { return lastTrackTick_; }
 
 private:
-    bool leftButtonDown();
+    struct Press {
+        Point screen;
+        std::uint32_t time = 0;
+    };
+    void take(const Press& press);
 
     Desktop& desktop_;
-    Clock& clock_;
-    // Written together, only by onTrackingTick, so the pair stays consistent.
+    std::deque<Press> presses_;
+    // Written together, only by take(), so the pair stays consistent.
     WindowHandle targetEditor_ = 0;
     EditorKind editorKind_ = EditorKind::ClassicView;
     std::uint32_t lastTrackTick_ = 0;

@@ -5,14 +5,16 @@
 
 namespace quorvane::editor_link {
 
-inline constexpr int kPasteMode = 0;  // through the clipboard and Ctrl+V
-inline constexpr int kTypeMode = 1;   // as posted characters; any nonzero mode acts the same
+enum class DeliveryMode {
+    Paste,  // through the clipboard and Ctrl+V
+    Type,   // as posted characters
+};
 
 class TextDeliverer {
 public:
     virtual ~TextDeliverer() = default;
     // Copies `text` (UTF-8); the delivery happens later, on the send timer.
-    virtual void deliverText(const std::string& text, int mode = kPasteMode) = 0;
+    virtual void deliverText(const std::string& text, DeliveryMode mode = DeliveryMode::Paste) = 0;
 };
 
 }  // namespace quorvane::editor_link

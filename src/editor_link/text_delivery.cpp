@@ -14,7 +14,7 @@ TextDelivery::TextDelivery(const TargetTracker& tracker, Desktop& desktop, Clipb
       messages_(messages),
       sendTimer_(sendTimer) {}
 
-void TextDelivery::deliverText(const std::string& text, int mode) {
+void TextDelivery::deliverText(const std::string& text, DeliveryMode mode) {
     const WindowHandle target = tracker_.targetEditor();
     if (target == 0 || !desktop_.isWindow(target)) {
         messages_.show(kNoTargetText, MessageIcon::Information);
@@ -63,7 +63,7 @@ void TextDelivery::send(const Parcel& parcel) {
     bringTargetForward();
     clock_.waitDispatching(kForegroundSettleMs);
     // The target is read again here: a click during the wait may have moved it.
-    if (parcel.mode != kPasteMode) {
+    if (parcel.mode == DeliveryMode::Type) {
         postChars(tracker_.targetEditor(), parcel.text);
         return;
     }

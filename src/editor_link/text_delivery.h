@@ -34,7 +34,7 @@ public:
 
     // Copies `text` (UTF-8) and starts the send timer; with no live target it
     // shows kNoTargetText and changes nothing.
-    void deliverText(const std::string& text, int mode = kPasteMode);
+    void deliverText(const std::string& text, DeliveryMode mode = DeliveryMode::Paste);
     // The send timer's tick.
     void onSendTick();
 
@@ -45,12 +45,12 @@ public:
 
     // The last accepted text and mode; kept after sending.
     const std::string& pendingText() const { return pendingText_; }
-    int deliveryMode() const { return deliveryMode_; }
+    DeliveryMode deliveryMode() const { return deliveryMode_; }
 
 private:
     struct Parcel {
         std::string text;
-        int mode = kPasteMode;
+        DeliveryMode mode = DeliveryMode::Paste;
     };
 
     void send(const Parcel& parcel);
@@ -67,7 +67,7 @@ private:
     Timer& sendTimer_;
 
     std::string pendingText_;
-    int deliveryMode_ = kPasteMode;
+    DeliveryMode deliveryMode_ = DeliveryMode::Paste;
     // pendingText_ was accepted and no tick has taken it yet.
     bool pendingWaiting_ = false;
     // A send is inside its waits; a tick now must not start another.

@@ -34,8 +34,8 @@ public:
     virtual void postCharByte(WindowHandle window, std::uint8_t byte) = 0;
     // Synthesises a key press or release, scan code 0.
     virtual void sendKey(int virtualKey, bool down) = 0;
-    // GetAsyncKeyState as a 32-bit signed integer.
-    virtual std::int32_t asyncKeyState(int virtualKey) = 0;
+    // Whether the key or mouse button is held down at this moment.
+    virtual bool keyIsDown(int virtualKey) = 0;
 
     virtual Point cursorPosition() = 0;
     virtual int screenWidth() = 0;

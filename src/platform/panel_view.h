@@ -3,6 +3,15 @@
 
 namespace quorvane {
 
+// Client-area places of the panel's three stacked controls, top to bottom:
+// the command tree, the splitter bar and the info box.
+struct ControlPlaces {
+    Rect tree;
+    Rect splitter;
+    Rect info;
+    friend bool operator==(const ControlPlaces&, const ControlPlaces&) = default;
+};
+
 // The panel's own window as the core sees it. Geometry is the outer
 // rectangle in screen pixels.
 class PanelView {
@@ -22,6 +31,12 @@ public:
     // Check marks of menu items, by command id.
     virtual bool menuChecked(int commandId) = 0;
     virtual void setMenuChecked(int commandId, bool checked) = 0;
+    virtual void placeControls(const ControlPlaces& places) = 0;
+    // The command menu as a popup at a screen point; returns once it has closed.
+    virtual void popUpCommandMenu(Point screen) = 0;
+    // From now on the pointer moving over the panel or its controls is reported.
+    virtual void watchPointer() = 0;
+    virtual void addTrayIcon() = 0;
 };
 
 }  // namespace quorvane

@@ -42,8 +42,8 @@ bool Lifecycle::startUp() {
     run(seams.loadCommandTree);
     settings::applyStartupSettings(settingsFile_, panel_, options_, geometry_);
     run(seams.installKeyboardWatcher);
-    run(seams.subclassPanel);
-    run(seams.addTrayIcon);
+    panel_.watchPointer();
+    panel_.addTrayIcon();
     stage_ = Stage::Running;
     return true;
 }

@@ -23,15 +23,13 @@ inline constexpr char kOpenLibraryFailedText[] = "打开命令数据库失败";
 // The mouse events of the notification-area icon, by kind.
 enum class TrayEvent { LeftButtonUp = 1, DoubleClick = 2, RightButton = 3 };
 
-// Steps that belong to other subsystems or to the window layer. The
-// composition root fills them; an empty one is skipped.
+// Steps that belong to other subsystems. The panel fills them; an empty one
+// is skipped.
 struct LifecycleSeams {
     // Start-up, after the library is open and before the settings are applied.
     std::function<void()> loadCommandTree;
-    // Start-up, after the settings, in this order.
+    // Start-up, after the settings; the pointer watch and the tray icon follow.
     std::function<void()> installKeyboardWatcher;
-    std::function<void()> subclassPanel;
-    std::function<void()> addTrayIcon;
     // First activation, when "提示窗" says the window was open.
     std::function<void()> showDescriptionWindow;
     // Brings a panel collapsed at a screen edge back out.

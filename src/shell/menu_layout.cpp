@@ -123,6 +123,20 @@ std::string menuItemText(const MenuEntry& entry) {
     return entry.text + '\t' + shortcutText(*entry.shortcut);
 }
 
+bool acceleratorsAct(bool keyForPanel, std::string_view windowClass) {
+    if (!keyForPanel) return false;
+    const auto folded = [](std::string_view text) {
+        std::string lower(text);
+        for (char& c : lower)
+            if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+        return lower;
+    };
+    const std::string name = folded(windowClass);
+    // The system's edit control and every version of the rich edit control.
+    const bool editBox = name == "edit" || name.rfind("richedit", 0) == 0;
+    return !editBox;
+}
+
 std::vector<Accelerator> acceleratorTable() {
     std::vector<Accelerator> table;
     for (const Menu& menu : menuBar()) collectAccelerators(menu.entries, table);

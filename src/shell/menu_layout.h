@@ -93,4 +93,11 @@ struct Accelerator {
 // One accelerator per shortcut that triggers, in menu order.
 std::vector<Accelerator> acceleratorTable();
 
+// Whether a key pressed with Ctrl may act as the panel's shortcut. Only keys
+// for the panel or one of its controls do, and never while the key goes to
+// an edit box (the tree's label editor, the info box): there Ctrl+A, Ctrl+C
+// and the like belong to the text. `windowClass` is the class of the window
+// the key is for.
+bool acceleratorsAct(bool keyForPanel, std::string_view windowClass);
+
 }  // namespace quorvane::shell

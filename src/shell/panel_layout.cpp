@@ -17,4 +17,13 @@ ControlPlaces layoutForClientSize(const ControlPlaces& current, int clientWidth,
     return next;
 }
 
+Rect centredOver(const Rect& owner, int width, int height, const Rect& workArea) {
+    int left = owner.left + (owner.width - width) / 2;
+    int top = owner.top + (owner.height - height) / 2;
+    // The far edge first, so a box larger than the area keeps its top-left corner visible.
+    left = std::max(workArea.left, std::min(left, workArea.left + workArea.width - width));
+    top = std::max(workArea.top, std::min(top, workArea.top + workArea.height - height));
+    return {left, top, width, height};
+}
+
 }  // namespace quorvane::shell

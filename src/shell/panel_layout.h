@@ -1,9 +1,9 @@
 #pragma once
-// MainPanel as designed: its caption and outer rectangle, the places of its
+// The panel as designed: its caption and outer rectangle, the places of its
 // three stacked controls, its timers, and the layout rule for a resize.
 #include <array>
-#include <string_view>
 
+#include "platform/panel_view.h"
 #include "platform/types.h"
 
 namespace quorvane::shell {
@@ -11,14 +11,6 @@ namespace quorvane::shell {
 inline constexpr char kPanelCaption[] = "Quorvane";
 // Outer rectangle in screen pixels; the settings replace it at start-up.
 inline constexpr Rect kPanelDesign{50, 50, 243, 560};
-
-// Client-area places of 树型框1, 分隔条1 and 编辑框_信息, top to bottom.
-struct ControlPlaces {
-    Rect tree;
-    Rect splitter;
-    Rect info;
-    friend bool operator==(const ControlPlaces&, const ControlPlaces&) = default;
-};
 
 inline constexpr ControlPlaces kDesignedPlaces{
     {0, 1, 240, 400},
@@ -30,15 +22,16 @@ enum class PanelTimer { Tracking, Send, ClickCheck, Shrink };
 
 struct TimerDesign {
     PanelTimer timer;
-    std::string_view name;
-    int period;  // milliseconds; 0: stopped at creation
+    int period;  // milliseconds once the panel runs; 0: stopped until a feature starts it
 };
 
+// The tracking tick takes the presses into editors; the shrink tick watches
+// for the pointer leaving a docked panel. Both run for the panel's life.
 inline constexpr std::array<TimerDesign, 4> kPanelTimers{{
-    {PanelTimer::Tracking, "时钟1", 30},
-    {PanelTimer::Send, "时钟_发送", 0},
-    {PanelTimer::ClickCheck, "时钟_双击判断", 0},
-    {PanelTimer::Shrink, "时钟_收缩", 50},
+    {PanelTimer::Tracking, 30},
+    {PanelTimer::Send, 0},
+    {PanelTimer::ClickCheck, 0},
+    {PanelTimer::Shrink, 50},
 }};
 
 // The places after the client area became `clientWidth` x `clientHeight`:
@@ -47,5 +40,10 @@ inline constexpr std::array<TimerDesign, 4> kPanelTimers{{
 // or minimized still gets a valid layout and gets its old one back when it
 // grows again.
 ControlPlaces layoutForClientSize(const ControlPlaces& current, int clientWidth, int clientHeight);
+
+// Where a message box or dialog of `width` x `height` goes: centred over the
+// panel, moved into the work area where that would leave it (the panel may
+// sit against a screen edge, or shrunk to a strip there).
+Rect centredOver(const Rect& owner, int width, int height, const Rect& workArea);
 
 }  // namespace quorvane::shell

@@ -56,11 +56,6 @@ std::string assemble(const Assembled& parts) {
 
 }  // namespace
 
-std::string statementText(StatementTemplate id) {
-    if (const auto parts = assembledParts(id)) return assemble(*parts);
-    return std::string(fixedText(id));
-}
-
 void StatementTemplates::insertTemplate(StatementTemplate id) {
     if (const auto parts = assembledParts(id)) {
         templateText_ = assemble(*parts);

@@ -9,9 +9,6 @@ namespace quorvane::templates {
 
 enum class StatementTemplate { While, For, DoWhile, ForEach, If, IfElse, IfElseIf, Switch };
 
-// The exact text a template delivers.
-std::string statementText(StatementTemplate id);
-
 class StatementTemplates {
 public:
     explicit StatementTemplates(editor_link::TextDeliverer& deliverer) : deliverer_(deliverer) {}

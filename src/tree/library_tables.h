@@ -2,6 +2,9 @@
 // Tables and columns of the library that the command tree reads and writes.
 namespace quorvane::tree {
 
+// Every table's key: rows are addressed by it.
+inline constexpr char kIdColumn[] = "ID";
+
 inline constexpr char kCategoryTable[] = "分类表";
 inline constexpr char kCategoryNameColumn[] = "分类名";
 inline constexpr char kCategoryNumberColumn[] = "序号";

@@ -32,14 +32,14 @@ bool endsWith(std::string_view text, std::string_view end) {
 
 TreeInteraction::TreeInteraction(TreeModel& model, store::RecordStore& commandDb, Timer& clickTimer,
                                  DescriptionView& descriptions, Messages& messages,
-                                 const settings::Options& options, DeliverText deliverText)
+                                 const settings::Options& options, editor_link::TextDeliverer& deliverer)
     : model_(model),
       commandDb_(commandDb),
       clickTimer_(clickTimer),
       descriptions_(descriptions),
       messages_(messages),
       options_(options),
-      deliverText_(std::move(deliverText)) {}
+      deliverer_(deliverer) {}
 
 void TreeInteraction::selectionChanged(TreeItemId item, SelectionCause cause) {
     model_.followViewSelection(item);
@@ -58,7 +58,7 @@ void TreeInteraction::showDescription() {
     std::optional<std::string> description;
     if (const int command = model_.currentCommandItem(); command >= 0) {
         description = firstDescription(kCommandTable, kCommandNameColumn, model_.itemName(command));
-    } else if (const int selected = model_.selected(); selected >= 0) {
+    } else if (const int selected = model_.selected(); selected >= 0) {  // a category
         description = firstDescription(kCategoryTable, kCategoryNameColumn, model_.label(selected));
     }
     if (!description) return;
@@ -76,19 +76,19 @@ void TreeInteraction::doubleClicked() {
 
     std::string text = model_.itemName(command, options_.addChineseName);
     const std::string name = commandNameOf(text);
-    int mode = 1;
+    auto mode = editor_link::DeliveryMode::Type;
     // A name ending in "{}" stands for a snippet: its description is pasted.
     if (endsWith(name, "{}")) {
         if (auto snippet = firstDescription(kCommandTable, kCommandNameColumn, name))
             text = std::move(*snippet);
-        mode = 0;
+        mode = editor_link::DeliveryMode::Paste;
     }
-    deliverText_(text, mode);
+    deliverer_.deliverText(text, mode);
 }
 
 bool TreeInteraction::labelEditBegins(int index) {
     previousLabel_ = model_.label(index);
-    return index >= 0 && index < model_.count() && model_.value(index) != 0;
+    return index >= 0 && index < model_.count() && !model_.isCommand(index);
 }
 
 void TreeInteraction::labelEditEnds(int index, const std::optional<std::string>& edited) {
@@ -97,13 +97,13 @@ void TreeInteraction::labelEditEnds(int index, const std::optional<std::string>&
     const std::string label = model_.label(index);
     if (label == previousLabel_) return;
 
-    const std::int32_t number = model_.value(index);
     // A command's label is not stored anywhere by an in-place edit; showing
     // it would only lie until the next start.
-    if (number == 0) {
+    if (model_.isCommand(index)) {
         model_.setLabel(index, previousLabel_);
         return;
     }
+    const std::int32_t number = model_.value(index);
     const bool stored =
         commandDb_.Update(kCategoryTable, std::string(kCategoryNameColumn) + "=" + store::sqlQuote(label),
                           std::string(kCategoryNumberColumn) + "=" + store::sqlQuote(std::to_string(number)));
@@ -114,7 +114,7 @@ void TreeInteraction::findCommand() {
     const std::optional<std::string> wanted = messages_.askText("输入要查找的命令：");
     if (!wanted) return;
     for (int i = 0; i < model_.count(); ++i) {
-        if (model_.image(i) != kCommandImage || !containsIgnoringCase(model_.label(i), *wanted)) continue;
+        if (!model_.isCommand(i) || !containsIgnoringCase(model_.label(i), *wanted)) continue;
         model_.setSelected(i);
         // As if clicked: its description follows on the click timer's tick.
         clickTimer_.setPeriod(kClickDelayMs);

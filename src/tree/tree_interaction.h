@@ -3,14 +3,14 @@
 // a click shows the item's description, a double click puts a command into
 // the editor, a label edited in place renames a category, and the command
 // search selects the first command whose label holds a text.
-#include <functional>
 #include <optional>
 #include <string>
 
+#include "editor_link/text_deliverer.h"
 #include "platform/description_view.h"
 #include "platform/messages.h"
 #include "platform/timer.h"
-#include "platform/tree_view.h"
+#include "platform/tree_control.h"
 #include "settings/options.h"
 #include "store/record_store.h"
 #include "tree/tree_model.h"
@@ -19,17 +19,14 @@ namespace quorvane::tree {
 
 class TreeInteraction {
 public:
-    // Puts text into the target editor: mode 0 pastes, any other mode types.
-    // It tells the user itself when no editor has been chosen yet.
-    using DeliverText = std::function<void(const std::string& text, int mode)>;
-
     static constexpr int kClickDelayMs = 10;
 
     // `clickTimer` is the click timer; its tick must call showDescription().
     // `options` is read at each double click, so a changed option applies at once.
+    // `deliverer` tells the user itself when no editor has been chosen yet.
     TreeInteraction(TreeModel& model, store::RecordStore& commandDb, Timer& clickTimer,
                     DescriptionView& descriptions, Messages& messages, const settings::Options& options,
-                    DeliverText deliverText);
+                    editor_link::TextDeliverer& deliverer);
 
     // The view's selection moved to `item`. A mouse selection shows its
     // description once the click timer has told it from a double click.
@@ -48,7 +45,6 @@ public:
     void findCommand();
 
     bool doubleClickSeen() const { return doubleClickSeen_; }
-    const std::string& previousLabel() const { return previousLabel_; }
 
 private:
     std::optional<std::string> firstDescription(const char* table, const char* nameColumn,
@@ -60,7 +56,7 @@ private:
     DescriptionView& descriptions_;
     Messages& messages_;
     const settings::Options& options_;
-    DeliverText deliverText_;
+    editor_link::TextDeliverer& deliverer_;
 
     bool doubleClickSeen_ = false;
     std::string previousLabel_;

@@ -19,8 +19,13 @@ struct CategoryRow {
     std::string name;
     std::int32_t number = 0;
     std::int32_t parent = 0;
+    std::int64_t id = 0;
     bool placed = false;
 };
+
+std::int64_t rowIdOf(store::RecordStore& db, store::ResultSetHandle set) {
+    return static_cast<std::int64_t>(db.ReadNumber(kIdColumn, set));
+}
 
 std::vector<CategoryRow> readCategories(store::RecordStore& db, store::ResultSetHandle set) {
     std::vector<CategoryRow> rows;
@@ -29,6 +34,7 @@ std::vector<CategoryRow> readCategories(store::RecordStore& db, store::ResultSet
         row.name = db.ReadText(kCategoryNameColumn, set);
         row.number = settings::toInteger(db.ReadText(kCategoryNumberColumn, set));
         row.parent = settings::toInteger(db.ReadText(kCategoryParentColumn, set));
+        row.id = rowIdOf(db, set);
         db.NextRecord(set);
     }
     db.CloseQuery(set);
@@ -45,15 +51,14 @@ void placeCategories(TreeModel& model, std::vector<CategoryRow>& rows) {
 
     std::deque<std::int32_t> queue;
     const auto place = [&](CategoryRow& row, TreeItemId under) {
-        model.addChild(under, std::move(row.name), kCategoryImage, row.number);
+        model.addChild(under, std::move(row.name), ItemKind::Category, row.number, row.id);
         row.placed = true;
         queue.push_back(row.number);
     };
     const auto placeChildrenOf = [&](std::int32_t number) {
         const auto children = byParent.find(number);
         if (children == byParent.end()) return;
-        // Parent number 0 is the top level, even when some row's number reads
-        // as 0: value 0 marks a command item, never a parent.
+        // Parent number 0 is the top level, even when some row's number reads as 0.
         const TreeItemId under = number == 0 ? TreeItemId::None : model.findIdByValue(number);
         for (const std::size_t i : children->second)
             if (!rows[i].placed) place(rows[i], under);
@@ -88,8 +93,13 @@ void placeCategories(TreeModel& model, std::vector<CategoryRow>& rows) {
     }
 }
 
-// Command labels by the category text they name, each list in row order.
-using CommandsByCategory = std::unordered_map<std::string, std::vector<std::string>>;
+struct CommandRow {
+    std::string label;
+    std::int64_t id = 0;
+};
+
+// Commands by the category text they name, each list in row order.
+using CommandsByCategory = std::unordered_map<std::string, std::vector<CommandRow>>;
 
 // One pass over the commands instead of one query per category: the same
 // rows in the same order (a category's query matches its decimal number
@@ -102,7 +112,8 @@ CommandsByCategory readCommands(store::RecordStore& db, std::size_t& count) {
     if (set == 0) return commands;
     while (!db.PastEnd(set)) {
         commands[db.ReadText(kCommandCategoryColumn, set)].push_back(
-            commandLabel(db.ReadText(kCommandNameColumn, set), db.ReadText(kChineseNameColumn, set)));
+            {commandLabel(db.ReadText(kCommandNameColumn, set), db.ReadText(kChineseNameColumn, set)),
+             rowIdOf(db, set)});
         ++count;
         db.NextRecord(set);
     }
@@ -118,14 +129,14 @@ void hangCommands(TreeModel& model, store::RecordStore& db) {
     for (int k = model.count() - 1; k >= 0; --k) {
         const auto found = commands.find(std::to_string(model.value(k)));
         if (found == commands.end()) continue;
-        for (const std::string& label : found->second) model.add(k, label, kCommandImage, 0);
+        for (const CommandRow& row : found->second) model.add(k, row.label, ItemKind::Command, 0, row.id);
     }
 }
 
 void expandSavedCategory(TreeModel& model, const std::string& saved) {
     if (saved.empty()) return;
     const std::int32_t number = settings::toInteger(saved);
-    // 0 (or no number at all) names no category; looking it up would find a command.
+    // 0 (or no number at all) names no category the program makes.
     if (number == 0) return;
     for (int item = model.findItemByValue(number); item >= 0; item = model.parent(item)) model.expand(item);
 }

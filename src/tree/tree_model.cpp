@@ -34,7 +34,7 @@ void TreeModel::setLabel(int index, std::string label) {
     const TreeItemId item = itemAt(index);
     if (item == TreeItemId::None) return;
     node(item).label = std::move(label);
-    if (view_) view_->itemRelabelled(item);
+    if (observer_) observer_->itemRelabelled(item);
 }
 
 std::int32_t TreeModel::value(int index) const {
@@ -42,21 +42,31 @@ std::int32_t TreeModel::value(int index) const {
     return item == TreeItemId::None ? 0 : node(item).value;
 }
 
-int TreeModel::image(int index) const {
+std::int64_t TreeModel::rowId(int index) const {
     const TreeItemId item = itemAt(index);
-    return item == TreeItemId::None ? -1 : node(item).image;
+    return item == TreeItemId::None ? 0 : node(item).rowId;
 }
 
-int TreeModel::add(int parentIndex, std::string label, int image, std::int32_t value) {
+bool TreeModel::isCommand(int index) const {
+    const TreeItemId item = itemAt(index);
+    return item != TreeItemId::None && node(item).kind == ItemKind::Command;
+}
+
+int TreeModel::image(int index) const {
+    return imageOf(itemAt(index));
+}
+
+int TreeModel::add(int parentIndex, std::string label, ItemKind kind, std::int32_t value, std::int64_t rowId) {
     if (parentIndex < -1 || parentIndex >= count_) return -1;
     const TreeItemId parentItem = itemAt(parentIndex);
     // The new last child follows the parent's whole subtree.
     const int index = parentItem == TreeItemId::None ? count_ : parentIndex + node(parentItem).subtreeSize;
-    addChild(parentItem, std::move(label), image, value);
+    addChild(parentItem, std::move(label), kind, value, rowId);
     return index;
 }
 
-TreeItemId TreeModel::addChild(TreeItemId parentItem, std::string label, int image, std::int32_t value) {
+TreeItemId TreeModel::addChild(TreeItemId parentItem, std::string label, ItemKind kind, std::int32_t value,
+                               std::int64_t rowId) {
     if (parentItem != TreeItemId::None && !isLive(parentItem)) return TreeItemId::None;
 
     // Where it lands, when the cache knows; otherwise it lands beyond the
@@ -71,17 +81,18 @@ TreeItemId TreeModel::addChild(TreeItemId parentItem, std::string label, int ima
     Node& added = nodes_.emplace_back();
     const auto item = static_cast<TreeItemId>(nodes_.size());
     added.label = std::move(label);
-    added.image = image;
-    added.value = value;
+    added.kind = kind;
+    added.value = kind == ItemKind::Category ? value : 0;
+    added.rowId = rowId;
     added.parent = parentItem;
     added.index = index;
     siblingsOf(added).push_back(item);
     for (TreeItemId up = parentItem; up != TreeItemId::None; up = node(up).parent) ++node(up).subtreeSize;
     ++count_;
-    if (value != 0) byValue_[value].push_back(item);
+    if (kind == ItemKind::Category) byValue_[added.value].push_back(item);
     if (index != std::numeric_limits<int>::max()) positionChanged(index);
 
-    if (view_) view_->itemAdded(item, parentItem);
+    if (observer_) observer_->itemAdded(item, parentItem);
     return item;
 }
 
@@ -99,7 +110,7 @@ bool TreeModel::remove(int index) {
     forgetSubtree(item);
     positionChanged(index);
 
-    if (view_) view_->itemRemoved(item);
+    if (observer_) observer_->itemRemoved(item);
     return true;
 }
 
@@ -118,7 +129,7 @@ void TreeModel::expand(int index) {
     const TreeItemId item = itemAt(index);
     if (item == TreeItemId::None) return;
     node(item).expanded = true;
-    if (view_) view_->itemExpanded(item);
+    if (observer_) observer_->itemExpanded(item);
 }
 
 bool TreeModel::isExpanded(int index) const {
@@ -127,7 +138,7 @@ bool TreeModel::isExpanded(int index) const {
 
 void TreeModel::beginEditing(int index) {
     const TreeItemId item = itemAt(index);
-    if (item != TreeItemId::None && view_) view_->editingBegun(item);
+    if (item != TreeItemId::None && observer_) observer_->editingBegun(item);
 }
 
 int TreeModel::selected() const {
@@ -138,7 +149,7 @@ void TreeModel::setSelected(int index) {
     const TreeItemId item = itemAt(index);
     if (item == selected_) return;
     selected_ = item;
-    if (view_) view_->selectionChanged(item);
+    if (observer_) observer_->selectionChanged(item);
 }
 
 int TreeModel::findItemByValue(std::int32_t value) const {
@@ -146,12 +157,6 @@ int TreeModel::findItemByValue(std::int32_t value) const {
 }
 
 TreeItemId TreeModel::findIdByValue(std::int32_t value) const {
-    if (value == 0) {
-        // Commands are not indexed by value; the first in pre-order is soon found.
-        for (int i = 0; i < count_; ++i)
-            if (node(itemAt(i)).value == 0) return itemAt(i);
-        return TreeItemId::None;
-    }
     const auto found = byValue_.find(value);
     if (found == byValue_.end() || found->second.empty()) return TreeItemId::None;
     const std::vector<TreeItemId>& items = found->second;
@@ -163,13 +168,12 @@ TreeItemId TreeModel::findIdByValue(std::int32_t value) const {
 
 int TreeModel::currentCategoryItem() const {
     const int s = selected();
-    if (s < 0 || value(s) != 0) return s;
-    return parent(s);
+    return isCommand(s) ? parent(s) : s;
 }
 
 int TreeModel::currentCommandItem() const {
     const int s = selected();
-    return s >= 0 && value(s) == 0 ? s : -1;
+    return isCommand(s) ? s : -1;
 }
 
 std::string TreeModel::itemName(int index, bool whole) const {
@@ -190,7 +194,8 @@ std::string TreeModel::labelOf(TreeItemId item) const {
 }
 
 int TreeModel::imageOf(TreeItemId item) const {
-    return isLive(item) ? node(item).image : -1;
+    if (!isLive(item)) return -1;
+    return node(item).kind == ItemKind::Command ? kCommandImage : kCategoryImage;
 }
 
 bool TreeModel::hasChildren(TreeItemId item) const {
@@ -258,7 +263,7 @@ void TreeModel::forgetSubtree(TreeItemId item) {
         const TreeItemId gone = pending.back();
         pending.pop_back();
         Node& n = node(gone);
-        if (n.value != 0) {
+        if (n.kind == ItemKind::Category) {
             std::vector<TreeItemId>& same = byValue_[n.value];
             same.erase(std::find(same.begin(), same.end(), gone));
             if (same.empty()) byValue_.erase(n.value);

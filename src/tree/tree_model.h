@@ -1,18 +1,21 @@
 #pragma once
 // The command tree: categories and commands as items addressed by pre-order
-// index (-1: none, or the top level as a parent). The tree view on screen
-// mirrors this model through TreeView notifications and reads it through
-// TreeItemSource, by stable ids.
+// index (-1: none, or the top level as a parent). The mirror of the control
+// on screen follows it through TreeModelObserver notifications and reads it
+// by stable ids.
 #include <cstdint>
 #include <string>
 #include <string_view>
 #include <unordered_map>
 #include <vector>
 
-#include "platform/tree_view.h"
+#include "platform/tree_control.h"
 
 namespace quorvane::tree {
 
+enum class ItemKind { Category, Command };
+
+// Pictures of the control's image list.
 inline constexpr int kCategoryImage = 2;
 inline constexpr int kCommandImage = 12;
 // Between a command's name and its Chinese name in its label.
@@ -23,25 +26,47 @@ std::string commandNameOf(std::string_view label);
 // A command item's label: the name, plus " //" and the Chinese name when there is one.
 std::string commandLabel(std::string_view name, std::string_view chineseName);
 
-class TreeModel final : public TreeItemSource {
+// What the model tells its mirror. Each call comes after the model has changed.
+class TreeModelObserver {
+public:
+    virtual ~TreeModelObserver() = default;
+    // Appended as the last child of `parent` (None: the top level).
+    virtual void itemAdded(TreeItemId item, TreeItemId parent) = 0;
+    // Gone with its whole subtree. A selected item among them leaves nothing
+    // selected in the model.
+    virtual void itemRemoved(TreeItemId item) = 0;
+    virtual void itemRelabelled(TreeItemId item) = 0;
+    virtual void itemExpanded(TreeItemId item) = 0;
+    // Selection set by the program (None: nothing selected). A selection the
+    // user makes comes the other way and is never echoed back.
+    virtual void selectionChanged(TreeItemId item) = 0;
+    // The program asks for in-place editing of this item's label.
+    virtual void editingBegun(TreeItemId item) = 0;
+};
+
+class TreeModel final {
 public:
     TreeModel() = default;
     TreeModel(const TreeModel&) = delete;
     TreeModel& operator=(const TreeModel&) = delete;
 
     // The mirror to notify; null for none. Not owned.
-    void setView(TreeView* view) { view_ = view; }
+    void setObserver(TreeModelObserver* observer) { observer_ = observer; }
 
     // By index. An index outside 0 .. count - 1 reads as an empty label,
-    // value 0, image -1, and changes nothing.
+    // value 0, row id 0, image -1, not a command, and changes nothing.
     int count() const { return count_; }
     const std::string& label(int index) const;
     void setLabel(int index, std::string label);
+    // A category's number (序号); 0 for a command.
     std::int32_t value(int index) const;
+    // The ID of the library row the item shows; 0 when it has none.
+    std::int64_t rowId(int index) const;
+    bool isCommand(int index) const;
     int image(int index) const;
     // The new item becomes the last child of `parentIndex` (-1: top level);
     // returns its index, or -1 when the parent index is out of range.
-    int add(int parentIndex, std::string label, int image, std::int32_t value);
+    int add(int parentIndex, std::string label, ItemKind kind, std::int32_t value, std::int64_t rowId = 0);
     // Deletes the item with its subtree; false when the index is out of range.
     bool remove(int index);
     int parent(int index) const;  // -1 for a top-level item
@@ -53,7 +78,7 @@ public:
     // -1 or an index out of range selects nothing.
     void setSelected(int index);
 
-    // The lowest index whose value equals `value`, or -1.
+    // The lowest index of a category numbered `value`, or -1.
     int findItemByValue(std::int32_t value) const;
     // The selected category, or the category of the selected command; -1 with nothing selected.
     int currentCategoryItem() const;
@@ -67,27 +92,31 @@ public:
     void reserve(int items) { nodes_.reserve(static_cast<std::size_t>(items)); }
 
     // By id: the same tree without index arithmetic, for bulk loading.
-    TreeItemId addChild(TreeItemId parent, std::string label, int image, std::int32_t value);
+    TreeItemId addChild(TreeItemId parent, std::string label, ItemKind kind, std::int32_t value,
+                        std::int64_t rowId = 0);
     TreeItemId findIdByValue(std::int32_t value) const;
     // The user selected an item in the view: recorded, not echoed back.
     void followViewSelection(TreeItemId item);
 
-    // TreeItemSource
-    std::vector<TreeItemId> childrenOf(TreeItemId parent) const override;
-    std::string labelOf(TreeItemId item) const override;
-    int imageOf(TreeItemId item) const override;
-    bool hasChildren(TreeItemId item) const override;
-    bool isExpanded(TreeItemId item) const override;
-    TreeItemId parentOf(TreeItemId item) const override;
-    TreeItemId selectedItem() const override { return selected_; }
-    int indexOf(TreeItemId item) const override;
-    TreeItemId itemAt(int index) const override;
+    // By id, for the mirror.
+    std::vector<TreeItemId> childrenOf(TreeItemId parent) const;  // None: top-level items
+    std::string labelOf(TreeItemId item) const;
+    int imageOf(TreeItemId item) const;
+    bool hasChildren(TreeItemId item) const;
+    bool isExpanded(TreeItemId item) const;
+    TreeItemId parentOf(TreeItemId item) const;
+    TreeItemId selectedItem() const { return selected_; }
+    // Pre-order index of a live item, -1 for None or an item that is gone.
+    int indexOf(TreeItemId item) const;
+    // None for an index outside 0 .. count - 1.
+    TreeItemId itemAt(int index) const;
 
 private:
     struct Node {
         std::string label;
-        int image = 0;
+        ItemKind kind = ItemKind::Category;
         std::int32_t value = 0;
+        std::int64_t rowId = 0;
         TreeItemId parent = TreeItemId::None;
         std::vector<TreeItemId> children;
         int subtreeSize = 1;  // the item and all its descendants
@@ -111,7 +140,7 @@ private:
     std::vector<TreeItemId> topLevel_;
     int count_ = 0;
     TreeItemId selected_ = TreeItemId::None;
-    TreeView* view_ = nullptr;
+    TreeModelObserver* observer_ = nullptr;
 
     // Pre-order cache. Entries before validPrefix_ are correct; every change at
     // index p lowers it to p, so adding at the end or walking downwards while
@@ -119,7 +148,7 @@ private:
     mutable std::vector<TreeItemId> order_;
     mutable int validPrefix_ = 0;
 
-    // Items by value, for category numbers; commands (value 0) are not indexed.
+    // Categories by number; commands are not indexed.
     std::unordered_map<std::int32_t, std::vector<TreeItemId>> byValue_;
 };
 

@@ -5,8 +5,6 @@
 #include <filesystem>
 #include <string>
 
-#include "tree/tree_loader.h"
-
 namespace quorvane::win32 {
 namespace {
 
@@ -26,188 +24,114 @@ std::filesystem::path runDirectory() {
 
 }  // namespace
 
-struct App::Features {
-    explicit Features(App& app)
+struct App::Parts {
+    explicit Parts(App& app)
         : clipboard(app.panel_.hwnd()),
-          editorLink(app.desktop_, clipboard, app.clock_, app.codec_, app.messages_,
-                     app.timer(shell::PanelTimer::Tracking), app.timer(shell::PanelTimer::Send)),
           builderDialogs(app.panel_.hwnd(), app.panel_.font()),
-          codeTemplates(editorLink, builderDialogs),
-          treeView(app.panel_.tree(), app.commandTree_),
+          tree(app.panel_.tree()),
           infoBox(app.panel_.infoBox()),
-          descriptionWindowView(app.instance_, app.panel_.hwnd(), app.panel_.font()),
-          descriptions(descriptionWindowView, infoBox, app.panelView_, app.lifecycle_.settings()),
-          treeInteraction(app.commandTree_, app.lifecycle_.commandDb(), app.timer(shell::PanelTimer::ClickCheck),
-                          descriptions, app.messages_, app.lifecycle_.options(),
-                          [this](const std::string& text, int mode) { editorLink.deliverText(text, mode); }) {}
+          descriptionWindow(app.instance_, app.panel_.hwnd(), app.panel_.font()),
+          mouseHook(app.panel_.hwnd()),
+          timers{std::make_unique<WinTimer>(app.panel_, shell::PanelTimer::Tracking),
+                 std::make_unique<WinTimer>(app.panel_, shell::PanelTimer::Send),
+                 std::make_unique<WinTimer>(app.panel_, shell::PanelTimer::ClickCheck),
+                 std::make_unique<WinTimer>(app.panel_, shell::PanelTimer::Shrink)},
+          core(runDirectory(), shell::PanelPlatform{app.desktop_, clipboard, app.clock_, app.codec_, app.messages_,
+                                                    app.panelView_, tree, infoBox, descriptionWindow,
+                                                    builderDialogs, mouseHook, timerPointers()}) {}
+
+    shell::PanelTimers timerPointers() {
+        shell::PanelTimers pointers{};
+        for (size_t i = 0; i < timers.size(); ++i) pointers[i] = timers[i].get();
+        return pointers;
+    }
 
     // ~App destroys the panel before this: WM_RENDERALLFORMATS, sent while the
     // panel goes, still finds the clipboard.
     WinClipboard clipboard;
-    editor_link::EditorLink editorLink;
     WinBuilderDialogs builderDialogs;
-    templates::CodeTemplates codeTemplates;
-    WinTreeView treeView;
+    WinTreeControl tree;
     WinInfoBox infoBox;
-    WinDescriptionWindow descriptionWindowView;
-    shell::DescriptionWindow descriptions;
-    tree::TreeInteraction treeInteraction;
+    WinDescriptionWindow descriptionWindow;
+    WinMouseHook mouseHook;
+    std::array<std::unique_ptr<WinTimer>, shell::kPanelTimers.size()> timers;
+    shell::Panel core;
 };
 
-App::App(HINSTANCE instance)
-    : instance_(instance), lifecycle_(runDirectory(), codec_, panelView_, messages_) {
-    for (const shell::TimerDesign& design : shell::kPanelTimers) {
-        timers_[static_cast<size_t>(design.timer)] = std::make_unique<WinTimer>(panel_, design.timer);
-    }
-    connectSeams();
-    connectMenuCommands();
-    connectTimers();
-}
+App::App(HINSTANCE instance) : instance_(instance) {}
 
 App::~App() {
     // A panel still standing would report its destruction to members already gone.
     if (panel_.hwnd() != nullptr) DestroyWindow(panel_.hwnd());
 }
 
-void App::createFeatures() {
-    features_ = std::make_unique<Features>(*this);
-    Features& f = *features_;
-    tree::TreeInteraction& interaction = f.treeInteraction;
-    f.treeView.setEvents({
-        .selectionChanged = [&interaction](TreeItemId item, SelectionCause cause) {
-            interaction.selectionChanged(item, cause);
-        },
-        .doubleClicked = [&interaction] { interaction.doubleClicked(); },
-        .labelEditBegins = [this, &interaction](TreeItemId item) {
-            return interaction.labelEditBegins(commandTree_.indexOf(item));
-        },
-        .labelEditEnds = [this, &interaction](TreeItemId item, const std::optional<std::string>& edited) {
-            interaction.labelEditEnds(commandTree_.indexOf(item), edited);
-        },
-        .rightClickedOverItem = [this](Point screen) { panel_.popUpCommandMenu(screen); },
-    });
-    f.descriptionWindowView.setClosingHandler([&f] { f.descriptions.closing(); });
-    // The model was filled at start-up with nobody watching; the view now shows it in one pass.
-    commandTree_.setView(&f.treeView);
-    f.treeView.rebuild();
-}
-
-void App::connectSeams() {
-    shell::LifecycleSeams& seams = lifecycle_.seams;
-    seams.subclassPanel = [this] { panel_.subclass(); };
-    seams.addTrayIcon = [this] { panel_.addTrayIcon(); };
-    seams.loadCommandTree = [this] {
-        tree::loadCommandTree(commandTree_, lifecycle_.commandDb(), lifecycle_.settings());
-    };
-    seams.selectedCategoryNumber = [this]() -> std::optional<int> {
-        const int category = commandTree_.currentCategoryItem();
-        if (category < 0) return std::nullopt;
-        return commandTree_.value(category);
-    };
-    seams.showDescriptionWindow = [this] { features_->descriptions.show(); };
-    // Filled as their subsystems arrive:
-    //   installKeyboardWatcher, removeKeyboardWatcher, destroyHintPopup    typing hints
-    //   expandPanel    docking
-}
-
-void App::connectMenuCommands() {
-    using shell::MenuCommand;
-    using templates::StatementTemplate;
-    const auto insert = [this](MenuCommand command, StatementTemplate id) {
-        onMenu(command, [this, id] { features_->codeTemplates.insertTemplate(id); });
-    };
-    insert(MenuCommand::LoopWhile, StatementTemplate::While);
-    insert(MenuCommand::LoopFor, StatementTemplate::For);
-    insert(MenuCommand::LoopDoWhile, StatementTemplate::DoWhile);
-    insert(MenuCommand::LoopForEach, StatementTemplate::ForEach);
-    insert(MenuCommand::ConditionIf, StatementTemplate::If);
-    insert(MenuCommand::ConditionIfElse, StatementTemplate::IfElse);
-    insert(MenuCommand::ConditionIfElseIf, StatementTemplate::IfElseIf);
-    insert(MenuCommand::ConditionSwitch, StatementTemplate::Switch);
-    onMenu(MenuCommand::InsertFunction, [this] { features_->codeTemplates.insertFunction(); });
-    onMenu(MenuCommand::InsertVariable, [this] { features_->codeTemplates.insertVariable(); });
-    onMenu(MenuCommand::InsertClass, [this] { features_->codeTemplates.insertClass(); });
-    onMenu(MenuCommand::InsertStruct, [this] { features_->codeTemplates.insertStruct(); });
-
-    onMenu(MenuCommand::FindCommand, [this] { features_->treeInteraction.findCommand(); });
-    onMenu(MenuCommand::UsageNote, [this] { shell::showUsageNote(messages_); });
-    for (const MenuCommand command :
-         {MenuCommand::CopySelection, MenuCommand::SelectAllCopy, MenuCommand::ShowInNewWindow}) {
-        onMenu(command, [this, command] { features_->descriptions.onInfoBoxMenu(command); });
-    }
-}
-
-void App::connectTimers() {
-    onTick(shell::PanelTimer::Tracking, [this] { features_->editorLink.onTrackingTick(); });
-    onTick(shell::PanelTimer::Send, [this] { features_->editorLink.onSendTick(); });
-    onTick(shell::PanelTimer::ClickCheck, [this] { features_->treeInteraction.showDescription(); });
+void App::createParts() {
+    parts_ = std::make_unique<Parts>(*this);
+    parts_->descriptionWindow.setClosingHandler([this] { parts_->core.onDescriptionWindowClosing(); });
+    // The first layout: the designed places are for the designer's frame;
+    // the core fits them to this system's client area.
+    RECT client{};
+    GetClientRect(panel_.hwnd(), &client);
+    parts_->core.onClientResized(client.right, client.bottom);
 }
 
 int App::run() {
     INITCOMMONCONTROLSEX controls{sizeof controls, ICC_TREEVIEW_CLASSES};
     InitCommonControlsEx(&controls);
     if (!panel_.create(instance_, *this)) return 1;
-    messages_.setFont(panel_.font());
+    messages_.setOwner(panel_.hwnd(), panel_.font());
     pump_.setAccelerators(panel_.hwnd(), panel_.accelerators());
-
-    if (!lifecycle_.startUp()) {
-        // The message has been shown; the shut-down sequence does not run.
+    createParts();
+    if (!parts_->core.startUp()) {
+        // The user has been told; the shut-down sequence does not run.
         DestroyWindow(panel_.hwnd());
         return 1;
     }
-    createFeatures();
-    // The timers start with the running panel: no tick can meet a library
-    // that failed to open.
-    for (const shell::TimerDesign& design : shell::kPanelTimers) timer(design.timer).setPeriod(design.period);
-    ShowWindow(panel_.hwnd(), SW_SHOW);
     UpdateWindow(panel_.hwnd());
     return pump_.run();
 }
 
 void App::onCommand(int commandId) {
-    const auto command = shell::commandFromId(commandId);
-    if (!command) return;
-    if (const auto handler = menuHandlers_.find(*command);
-        handler != menuHandlers_.end() && handler->second) {
-        handler->second();
-    }
+    if (!parts_) return;
+    if (const auto command = shell::commandFromId(commandId)) parts_->core.onMenuCommand(*command);
 }
 
 void App::onTimer(UINT_PTR timerId) {
-    const auto which = timerFromId(timerId);
-    if (!which) return;
-    if (const Handler& handler = timerHandlers_[static_cast<size_t>(*which)]) handler();
+    if (!parts_) return;
+    if (const auto which = timerFromId(timerId)) parts_->core.onTimer(*which);
+}
+
+void App::onLeftButtonPressed(Point screen, DWORD time) {
+    if (parts_) parts_->core.onLeftButtonPressed(screen, time);
 }
 
 void App::onActivated() {
-    lifecycle_.onActivated();
+    if (parts_) parts_->core.onActivated();
 }
 
 void App::onTrayEvent(shell::TrayEvent event) {
-    lifecycle_.onTrayEvent(event);
+    if (parts_) parts_->core.onTrayEvent(event);
 }
 
 void App::onPointerOver() {
-    lifecycle_.onPointerOverPanel();
+    if (parts_) parts_->core.onPointerOverPanel();
 }
 
 void App::onClientResized(int width, int height) {
-    places_ = shell::layoutForClientSize(places_, width, height);
-    panel_.placeControls(places_);
+    if (parts_) parts_->core.onClientResized(width, height);
 }
 
 std::optional<LRESULT> App::onTreeNotify(const NMHDR& header) {
-    if (!features_) return std::nullopt;
-    return features_->treeView.handleNotify(header);
+    if (!parts_) return std::nullopt;
+    return parts_->tree.handleNotify(header, parts_->core.treeEvents());
 }
 
 bool App::onClipboardMessage(UINT message, WPARAM wParam, LPARAM lParam) {
-    return features_ && features_->clipboard.handleMessage(message, wParam, lParam);
+    return parts_ && parts_->clipboard.handleMessage(message, wParam, lParam);
 }
 
 void App::onDestroying() {
-    lifecycle_.shutDown();
-    for (auto& t : timers_) t->setPeriod(0);
+    if (parts_) parts_->core.shutDown();
 }
 
 }  // namespace quorvane::win32

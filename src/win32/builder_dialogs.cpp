@@ -5,7 +5,7 @@
 
 #include "win32/dialog_template.h"
 #include "win32/ui_font.h"
-#include "win32/win_utf16.h"
+#include "win32/win_text.h"
 
 namespace quorvane::win32 {
 

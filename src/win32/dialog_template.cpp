@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "win32/owned_windows.h"
+
 namespace quorvane::win32 {
 
 namespace {
@@ -107,29 +109,13 @@ struct Run {
     HFONT font;
 };
 
-// Centres the dialog over its owner at its exact outer size, kept inside
-// the work area (the panel may sit shrunk against a screen edge).
-void sizeAndCentre(HWND dialog, HWND owner, int width, int height) {
-    RECT around{};
-    if (owner == nullptr || !IsWindowVisible(owner) || IsIconic(owner) || !GetWindowRect(owner, &around))
-        SystemParametersInfoW(SPI_GETWORKAREA, 0, &around, 0);
-    MONITORINFO monitor{};
-    monitor.cbSize = sizeof(monitor);
-    GetMonitorInfoW(MonitorFromRect(&around, MONITOR_DEFAULTTONEAREST), &monitor);
-    const RECT& work = monitor.rcWork;
-    int x = (around.left + around.right - width) / 2;
-    int y = (around.top + around.bottom - height) / 2;
-    x = std::max(static_cast<int>(work.left), std::min(x, static_cast<int>(work.right) - width));
-    y = std::max(static_cast<int>(work.top), std::min(y, static_cast<int>(work.bottom) - height));
-    SetWindowPos(dialog, nullptr, x, y, width, height, SWP_NOZORDER | SWP_NOACTIVATE);
-}
 
 INT_PTR CALLBACK dialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
         case WM_INITDIALOG: {
             SetWindowLongPtrW(dialog, DWLP_USER, lParam);
             const auto* run = reinterpret_cast<const Run*>(lParam);
-            sizeAndCentre(dialog, run->owner, run->dialog->outerWidth, run->dialog->outerHeight);
+            placeOverOwner(dialog, run->owner, run->dialog->outerWidth, run->dialog->outerHeight);
             for (HWND child = GetWindow(dialog, GW_CHILD); child != nullptr; child = GetWindow(child, GW_HWNDNEXT))
                 SendMessageW(child, WM_SETFONT, reinterpret_cast<WPARAM>(run->font), FALSE);
             {

@@ -7,7 +7,9 @@
 #include "win32/splitter_bar.h"
 #include "win32/themed_border.h"
 #include "win32/ui_font.h"
-#include "win32/win_utf16.h"
+#include "win32/win_text.h"
+#include "win32/win_mouse_hook.h"
+#include "win32/window_class.h"
 
 namespace quorvane::win32 {
 namespace {
@@ -40,20 +42,12 @@ MainPanel::~MainPanel() {
     if (smallIcon_ != nullptr) DestroyIcon(smallIcon_);
 }
 
-MainPanel* MainPanel::of(HWND window) {
-    return reinterpret_cast<MainPanel*>(GetWindowLongPtrW(window, GWLP_USERDATA));
-}
-
 bool MainPanel::create(HINSTANCE instance, PanelListener& listener) {
     listener_ = &listener;
-    WNDCLASSEXW windowClass{};
-    windowClass.cbSize = sizeof windowClass;
-    windowClass.lpfnWndProc = windowProc;
-    windowClass.hInstance = instance;
-    windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-    windowClass.hbrBackground = GetSysColorBrush(COLOR_BTNFACE);
-    windowClass.lpszClassName = kPanelClass;
-    if (!RegisterClassExW(&windowClass) || !registerSplitterClass(instance)) return false;
+    if (!registerWindowClass(instance, kPanelClass, &ownedWindowProc<MainPanel>, LoadCursorW(nullptr, IDC_ARROW),
+                             GetSysColorBrush(COLOR_BTNFACE)) ||
+        !registerSplitterClass(instance))
+        return false;
 
     menuBar_ = buildMenuBar();
     const Rect& design = shell::kPanelDesign;
@@ -74,17 +68,11 @@ bool MainPanel::create(HINSTANCE instance, PanelListener& listener) {
     SendMessageW(window_, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(smallIcon_));
     taskbarCreatedMessage_ = RegisterWindowMessageW(L"TaskbarCreated");
     createControls(instance);
-
-    // The first layout: the designed places are for the designer's frame,
-    // the layout rule fits them to this system's client area.
-    RECT client{};
-    GetClientRect(window_, &client);
-    listener_->onClientResized(client.right, client.bottom);
     return true;
 }
 
 void MainPanel::createControls(HINSTANCE instance) {
-    const shell::ControlPlaces& places = shell::kDesignedPlaces;
+    const ControlPlaces& places = shell::kDesignedPlaces;
     const auto child = [this, instance](DWORD exStyle, const wchar_t* className, DWORD style, int id,
                                         const Rect& r) {
         HWND control = CreateWindowExW(exStyle, className, L"", WS_CHILD | WS_VISIBLE | style, r.left, r.top,
@@ -112,47 +100,43 @@ void MainPanel::createControls(HINSTANCE instance) {
     useThemedBorder(infoBox_);
 }
 
-void MainPanel::placeControls(const shell::ControlPlaces& places) {
+void MainPanel::placeControls(const ControlPlaces& places) {
     moveTo(tree_, places.tree);
     moveTo(splitter_, places.splitter);
     moveTo(infoBox_, places.info);
 }
 
-void MainPanel::subclass() {
+void MainPanel::watchPointer() {
     previousPanelProc_ = reinterpret_cast<WNDPROC>(
-        SetWindowLongPtrW(window_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&MainPanel::PanelWindowProc)));
+        SetWindowLongPtrW(window_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&MainPanel::pointerWatchProc)));
 }
 
 void MainPanel::addTrayIcon() {
     trayIcon_.add(window_, smallIcon_);
 }
 
-LRESULT CALLBACK MainPanel::windowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    if (message == WM_NCCREATE) {
-        auto* self = static_cast<MainPanel*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
-        self->window_ = window;
-        SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
-    }
-    MainPanel* self = of(window);
-    if (self == nullptr) return DefWindowProcW(window, message, wParam, lParam);
-    return self->handle(window, message, wParam, lParam);
-}
-
-LRESULT CALLBACK MainPanel::PanelWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    MainPanel* self = of(window);
+LRESULT CALLBACK MainPanel::pointerWatchProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    MainPanel* self = ownerOf<MainPanel>(window);
     // WM_SETCURSOR also comes for the pointer over any child control.
     if (message == WM_SETCURSOR || message == WM_NCMOUSEMOVE) self->listener_->onPointerOver();
     return CallWindowProcW(self->previousPanelProc_, window, message, wParam, lParam);
 }
 
-LRESULT MainPanel::handle(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+LRESULT MainPanel::onMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
+        case WM_NCCREATE:
+            window_ = window;
+            break;
         case WM_COMMAND:
             // Menus and accelerators only; controls' notifications carry their window.
             if (lParam == 0) listener_->onCommand(LOWORD(wParam));
             return 0;
         case WM_TIMER:
             listener_->onTimer(wParam);
+            return 0;
+        case kLeftButtonPressedMessage:
+            listener_->onLeftButtonPressed({static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))},
+                                           static_cast<DWORD>(wParam));
             return 0;
         case WM_ACTIVATE:
             if (LOWORD(wParam) == WA_INACTIVE) {

@@ -1,7 +1,7 @@
 #pragma once
-// MainPanel: the top-level window with its menu bar, the command tree
-// (树型框1), the splitter (分隔条1) and the info box (编辑框_信息). It only
-// turns window messages into calls of its listener.
+// The panel's window: the top-level window with its menu bar, the command
+// tree, the splitter and the info box. It only turns window messages into
+// calls of its listener.
 #include <windows.h>
 
 #include <commctrl.h>
@@ -20,6 +20,7 @@ class PanelListener {
 public:
     virtual void onCommand(int commandId) = 0;
     virtual void onTimer(UINT_PTR timerId) = 0;
+    virtual void onLeftButtonPressed(Point screen, DWORD time) = 0;
     virtual void onActivated() = 0;
     virtual void onTrayEvent(shell::TrayEvent event) = 0;
     // The pointer moved over the panel or one of its controls.
@@ -46,10 +47,10 @@ public:
 
     // Creates the panel and its controls at their designed places, not shown yet.
     bool create(HINSTANCE instance, PanelListener& listener);
-    // Puts PanelWindowProc in front of the panel's own procedure.
-    void subclass();
+    // Puts a procedure in front of the panel's own that reports the pointer.
+    void watchPointer();
     void addTrayIcon();
-    void placeControls(const shell::ControlPlaces& places);
+    void placeControls(const ControlPlaces& places);
     // "命令(&M)" as the tree's context menu, at a screen point.
     void popUpCommandMenu(Point screen);
 
@@ -60,12 +61,12 @@ public:
     HWND tree() const { return tree_; }
     HWND infoBox() const { return infoBox_; }
 
-private:
-    static LRESULT CALLBACK windowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
-    static LRESULT CALLBACK PanelWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
-    static MainPanel* of(HWND window);
+    // Every message of the panel, through ownedWindowProc.
+    LRESULT onMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 
-    LRESULT handle(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+private:
+    static LRESULT CALLBACK pointerWatchProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+
     std::optional<LRESULT> onNotify(const NMHDR& header);
     void createControls(HINSTANCE instance);
     void popUp(HMENU menu, POINT screen);
@@ -84,7 +85,7 @@ private:
     HIMAGELIST treeImages_ = nullptr;
     HICON bigIcon_ = nullptr;
     HICON smallIcon_ = nullptr;
-    // The procedure the panel had before start-up replaced it; every message ends there.
+    // The procedure the panel had before the pointer watch; every message ends there.
     WNDPROC previousPanelProc_ = nullptr;
     TrayIcon trayIcon_;
     UINT taskbarCreatedMessage_ = 0;

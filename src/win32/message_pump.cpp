@@ -1,14 +1,31 @@
 #include "win32/message_pump.h"
 
+#include <string>
+
+#include "shell/menu_layout.h"
+#include "win32/win_text.h"
+
 namespace quorvane::win32 {
 
-void MessagePump::dispatch(MSG& message) {
-    // The accelerators are the panel's shortcuts: they act on keys for the
-    // panel and its controls, not in the description window's own text box.
+namespace {
+
+std::string classOf(HWND window) {
+    wchar_t name[257] = {};
+    const int length = GetClassNameW(window, name, 257);
+    return length > 0 ? toUtf8(std::wstring_view(name, static_cast<size_t>(length))) : std::string();
+}
+
+}  // namespace
+
+bool MessagePump::acceleratorsAct(const MSG& message) const {
+    // Only key presses can become accelerators; the class is asked for those alone.
+    if (accelerators_ == nullptr || message.message != WM_KEYDOWN) return false;
     const bool forPanel = message.hwnd == acceleratorTarget_ || IsChild(acceleratorTarget_, message.hwnd);
-    if (accelerators_ != nullptr && forPanel && TranslateAcceleratorW(acceleratorTarget_, accelerators_, &message)) {
-        return;
-    }
+    return shell::acceleratorsAct(forPanel, classOf(message.hwnd));
+}
+
+void MessagePump::dispatch(MSG& message) {
+    if (acceleratorsAct(message) && TranslateAcceleratorW(acceleratorTarget_, accelerators_, &message)) return;
     TranslateMessage(&message);
     DispatchMessageW(&message);
 }

@@ -18,6 +18,7 @@ public:
     int run();
 
 private:
+    bool acceleratorsAct(const MSG& message) const;
     void dispatch(MSG& message);
 
     HWND acceleratorTarget_ = nullptr;

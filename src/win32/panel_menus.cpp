@@ -2,7 +2,7 @@
 
 #include <vector>
 
-#include "win32/win_utf16.h"
+#include "win32/win_text.h"
 
 namespace quorvane::win32 {
 namespace {

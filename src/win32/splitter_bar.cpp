@@ -1,5 +1,7 @@
 #include "win32/splitter_bar.h"
 
+#include "win32/window_class.h"
+
 namespace quorvane::win32 {
 namespace {
 
@@ -17,14 +19,8 @@ LRESULT CALLBACK splitterProc(HWND window, UINT message, WPARAM wParam, LPARAM l
 }  // namespace
 
 bool registerSplitterClass(HINSTANCE instance) {
-    WNDCLASSEXW windowClass{};
-    windowClass.cbSize = sizeof windowClass;
-    windowClass.lpfnWndProc = splitterProc;
-    windowClass.hInstance = instance;
-    windowClass.hCursor = LoadCursorW(nullptr, IDC_SIZENS);
-    windowClass.hbrBackground = GetSysColorBrush(COLOR_BTNFACE);
-    windowClass.lpszClassName = kSplitterClass;
-    return RegisterClassExW(&windowClass) != 0;
+    return registerWindowClass(instance, kSplitterClass, splitterProc, LoadCursorW(nullptr, IDC_SIZENS),
+                               GetSysColorBrush(COLOR_BTNFACE));
 }
 
 }  // namespace quorvane::win32

@@ -1,6 +1,5 @@
 #pragma once
-// 分隔条1: a plain bar between the tree and the info box. Dragging it is the
-// docking work's; for now it only shows where it can be grabbed.
+// The splitter: a plain bar between the tree and the info box.
 #include <windows.h>
 
 namespace quorvane::win32 {

@@ -3,7 +3,7 @@
 #include <cstring>
 #include <vector>
 
-#include "win32/win_utf16.h"
+#include "win32/win_text.h"
 
 namespace quorvane::win32 {
 
@@ -160,12 +160,7 @@ bool WinClipboard::renderOffer(UINT format) {
         memory = globalCopy(offered_.c_str(), (offered_.size() + 1) * sizeof(wchar_t));
     } else if (format == CF_TEXT) {
         // The ANSI form of the system code page, as the pasting editor reads it.
-        const int wideLength = static_cast<int>(offered_.size());
-        const int length =
-            WideCharToMultiByte(CP_ACP, 0, offered_.data(), wideLength, nullptr, 0, nullptr, nullptr);
-        std::string ansi(static_cast<size_t>(length > 0 ? length : 0), '\0');
-        if (length > 0)
-            WideCharToMultiByte(CP_ACP, 0, offered_.data(), wideLength, ansi.data(), length, nullptr, nullptr);
+        const std::string ansi = fromWide(offered_, CP_ACP);
         memory = globalCopy(ansi.c_str(), ansi.size() + 1);
     }
     if (memory == nullptr) return false;

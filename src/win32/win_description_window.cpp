@@ -5,25 +5,14 @@
 
 #include "shell/description_window.h"
 #include "win32/ui_font.h"
-#include "win32/win_utf16.h"
+#include "win32/win_text.h"
+#include "win32/window_class.h"
 
 namespace quorvane::win32 {
 
 namespace {
 
 constexpr wchar_t kWindowClass[] = L"QuorvaneDescriptionWindow";
-
-bool registerWindowClass(HINSTANCE instance, WNDPROC procedure) {
-    WNDCLASSEXW windowClass{};
-    windowClass.cbSize = sizeof(windowClass);
-    windowClass.lpfnWndProc = procedure;
-    windowClass.hInstance = instance;
-    windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-    windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_WINDOW + 1);
-    windowClass.lpszClassName = kWindowClass;
-    // A second window layer object in one process finds the class there already.
-    return RegisterClassExW(&windowClass) != 0 || GetLastError() == ERROR_CLASS_ALREADY_EXISTS;
-}
 
 }  // namespace
 
@@ -42,7 +31,10 @@ WinDescriptionWindow::~WinDescriptionWindow() {
 }
 
 void WinDescriptionWindow::load() {
-    if (window_ != nullptr || !registerWindowClass(instance_, &WinDescriptionWindow::windowProc)) return;
+    if (window_ != nullptr ||
+        !registerWindowClass(instance_, kWindowClass, &ownedWindowProc<WinDescriptionWindow>,
+                             LoadCursorW(nullptr, IDC_ARROW), reinterpret_cast<HBRUSH>(COLOR_WINDOW + 1)))
+        return;
     const std::wstring caption = toUtf16(shell::kDescriptionWindowCaption);
     // Not a child: with a parent handle and no WS_CHILD, `owner_` owns it, so
     // it stays above the panel, is hidden with it and is destroyed with it.
@@ -64,16 +56,6 @@ void WinDescriptionWindow::show() {
 void WinDescriptionWindow::setText(const std::string& utf8) {
     if (textBox_ == nullptr) return;
     SetWindowTextW(textBox_, toUtf16(utf8).c_str());
-}
-
-LRESULT CALLBACK WinDescriptionWindow::windowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    if (message == WM_NCCREATE) {
-        const auto* creation = reinterpret_cast<const CREATESTRUCTW*>(lParam);
-        SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(creation->lpCreateParams));
-    }
-    auto* self = reinterpret_cast<WinDescriptionWindow*>(GetWindowLongPtrW(window, GWLP_USERDATA));
-    if (self == nullptr) return DefWindowProcW(window, message, wParam, lParam);
-    return self->onMessage(window, message, wParam, lParam);
 }
 
 LRESULT WinDescriptionWindow::onMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -108,9 +90,6 @@ LRESULT WinDescriptionWindow::onMessage(HWND window, UINT message, WPARAM wParam
             window_ = nullptr;
             textBox_ = nullptr;
             return 0;
-        case WM_NCDESTROY:
-            SetWindowLongPtrW(window, GWLP_USERDATA, 0);
-            break;
         default:
             break;
     }

@@ -1,6 +1,6 @@
 #pragma once
-// DescriptionWindow: a modeless tool window owned by the panel, holding one
-// multi-line edit box (编辑框1) that always fills its client area.
+// The description window: a modeless tool window owned by the panel, holding
+// one multi-line text box that always fills its client area.
 #include <functional>
 #include <string>
 #include <utility>
@@ -14,7 +14,6 @@
 
 namespace quorvane::win32 {
 
-// Control id of 编辑框1.
 inline constexpr int kDescriptionTextBoxId = 1001;
 
 class WinDescriptionWindow final : public DescriptionWindowView {
@@ -42,9 +41,10 @@ public:
     void show() override;
     void setText(const std::string& utf8) override;
 
-private:
-    static LRESULT CALLBACK windowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+    // Every message of the window, through ownedWindowProc.
     LRESULT onMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+
+private:
 
     HINSTANCE instance_;
     HWND owner_;

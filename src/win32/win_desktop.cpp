@@ -5,7 +5,7 @@
 #endif
 #include <windows.h>
 
-#include "win32/win_utf16.h"
+#include "win32/win_text.h"
 
 namespace quorvane::win32 {
 
@@ -109,10 +109,10 @@ void WinDesktop::sendKey(int virtualKey, bool down) {
     SendInput(1, &input, sizeof(INPUT));
 }
 
-std::int32_t WinDesktop::asyncKeyState(int virtualKey) {
-    // The 16-bit state sign-extended: down and pressed since the last call
-    // (0x8001) reads -32767, down only (0x8000) reads -32768.
-    return static_cast<std::int32_t>(static_cast<SHORT>(GetAsyncKeyState(virtualKey)));
+bool WinDesktop::keyIsDown(int virtualKey) {
+    // The high bit; the low "pressed since the last call" bit is shared with
+    // every other program that asks, so it means nothing here.
+    return (GetAsyncKeyState(virtualKey) & 0x8000) != 0;
 }
 
 Point WinDesktop::cursorPosition() {

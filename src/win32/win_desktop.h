@@ -18,7 +18,7 @@ public:
 
     void postCharByte(WindowHandle window, std::uint8_t byte) override;
     void sendKey(int virtualKey, bool down) override;
-    std::int32_t asyncKeyState(int virtualKey) override;
+    bool keyIsDown(int virtualKey) override;
 
     Point cursorPosition() override;
     int screenWidth() override;

@@ -1,6 +1,6 @@
 #include "win32/win_info_box.h"
 
-#include "win32/win_utf16.h"
+#include "win32/win_text.h"
 
 namespace quorvane::win32 {
 

@@ -1,6 +1,6 @@
 #pragma once
-// 编辑框_信息, the panel's info box, as the core's descriptions and the
-// "编框" menu reach it. The panel creates the control; this only talks to it.
+// The panel's info box, as the core's descriptions and the "编框" menu reach
+// it. The panel creates the control; this only talks to it.
 #include <string>
 
 #ifndef NOMINMAX

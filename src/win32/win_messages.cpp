@@ -2,7 +2,8 @@
 
 #include "shell/panel_layout.h"
 #include "win32/dialog_template.h"
-#include "win32/win_utf16.h"
+#include "win32/owned_windows.h"
+#include "win32/win_text.h"
 
 namespace quorvane::win32 {
 namespace {
@@ -29,7 +30,7 @@ UINT iconStyle(MessageIcon icon) {
 MessageAnswer WinMessages::show(const std::string& text, MessageIcon icon, const std::string& title,
                                 MessageButtons buttons) {
     const UINT style = MB_TASKMODAL | iconStyle(icon) | (buttons == MessageButtons::YesNo ? MB_YESNO : MB_OK);
-    const int answer = MessageBoxW(nullptr, toUtf16(text).c_str(), toUtf16(title).c_str(), style);
+    const int answer = ownedMessageBox(owner_, toUtf16(text).c_str(), toUtf16(title).c_str(), style);
     if (buttons == MessageButtons::Ok) return MessageAnswer::Ok;
     return answer == IDYES ? MessageAnswer::Yes : MessageAnswer::No;
 }
@@ -60,8 +61,7 @@ std::optional<std::string> WinMessages::askText(const std::string& prompt) {
     };
     dialog.accept = [&answer](HWND box) { answer = toUtf8(controlText(box, kAnswerId)); };
     HFONT font = font_ != nullptr ? font_ : static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
-    // Owned by the window in front of this thread, as an input box is.
-    runModalDialog(GetActiveWindow(), font, dialog);
+    runModalDialog(owner_, font, dialog);
     return answer;
 }
 

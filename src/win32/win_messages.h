@@ -5,17 +5,22 @@
 
 namespace quorvane::win32 {
 
-// The standard message box (task-modal, no owner) and an input box built in code.
+// The standard message box and an input box built in code, both owned by
+// the panel and placed over it.
 class WinMessages final : public Messages {
 public:
-    // The font of the input box; the panel's, once it exists.
-    void setFont(HFONT font) { font_ = font; }
+    // The panel, once it exists, and the font of the input box.
+    void setOwner(HWND owner, HFONT font) {
+        owner_ = owner;
+        font_ = font;
+    }
 
     MessageAnswer show(const std::string& text, MessageIcon icon, const std::string& title,
                        MessageButtons buttons) override;
     std::optional<std::string> askText(const std::string& prompt) override;
 
 private:
+    HWND owner_ = nullptr;
     HFONT font_ = nullptr;
 };
 

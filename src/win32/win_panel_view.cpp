@@ -72,4 +72,20 @@ void WinPanelView::setMenuChecked(int commandId, bool checked) {
                   MF_BYCOMMAND | (checked ? MF_CHECKED : MF_UNCHECKED));
 }
 
+void WinPanelView::placeControls(const ControlPlaces& places) {
+    panel_.placeControls(places);
+}
+
+void WinPanelView::popUpCommandMenu(Point screen) {
+    panel_.popUpCommandMenu(screen);
+}
+
+void WinPanelView::watchPointer() {
+    panel_.watchPointer();
+}
+
+void WinPanelView::addTrayIcon() {
+    panel_.addTrayIcon();
+}
+
 }  // namespace quorvane::win32

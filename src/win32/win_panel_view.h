@@ -22,6 +22,10 @@ public:
     void bringToFront() override;
     bool menuChecked(int commandId) override;
     void setMenuChecked(int commandId, bool checked) override;
+    void placeControls(const ControlPlaces& places) override;
+    void popUpCommandMenu(Point screen) override;
+    void watchPointer() override;
+    void addTrayIcon() override;
 
 private:
     MainPanel& panel_;

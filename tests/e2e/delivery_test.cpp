@@ -47,9 +47,17 @@ TEST_F(DeliveryTest, WithoutATargetTheMessageIsShownAndTheClipboardIsLeftAlone) 
         EXPECT_EQ(view.text, "请先点击要操作的编程窗口的编辑区域，以确定操作窗口。");
         EXPECT_TRUE(view.hasIcon);
         EXPECT_EQ(view.buttons.size(), 1u) << "OK only";
-        EXPECT_EQ(GetWindow(box, GW_OWNER), nullptr) << "a message without an owner";
+        // The panel's own: no taskbar button, over the panel, the panel active again after it.
+        EXPECT_EQ(GetWindow(box, GW_OWNER), panel);
+        EXPECT_EQ(GetWindowLongPtrW(box, GWL_EXSTYLE) & WS_EX_APPWINDOW, 0);
+        const ScreenRect boxRect = windowRect(box);
+        const ScreenRect panelRect = windowRect(panel);
+        EXPECT_NEAR(boxRect.center().y, panelRect.center().y, 1) << "placed over the panel";
+        EXPECT_TRUE(boxRect.left < panelRect.left + panelRect.width && panelRect.left < boxRect.left + boxRect.width)
+            << "placed over the panel";
         ASSERT_TRUE(clickDialogButton(box, IDOK));
         ASSERT_TRUE(waitForGone(box));
+        EXPECT_TRUE(waitUntil([&] { return GetForegroundWindow() == panel; })) << "the panel is active again";
     };
 
     {

@@ -29,7 +29,6 @@ using CallKind = FakeClipboard::CallKind;
 // editor. The timers run on the fake clock as the message loop would run them.
 struct World {
     World() {
-        trackingTimer.setHandler([this] { link.onTrackingTick(); });
         sendTimer.setHandler([this] { link.onSendTick(); });
         // The focused editor reads the clipboard `pasteDelayMs` after Ctrl+V;
         // a negative delay is an editor that never gets to it.
@@ -45,10 +44,8 @@ struct World {
 
     void clickInto(WindowHandle window) {
         clock.advance(kTrackingGateMs);
-        desktop.cursor = desktop.spotOf(window);
-        desktop.keyState[vk::LeftButton] = -32767;
+        link.leftButtonPressed(desktop.spotOf(window), clock.tickCount());
         link.onTrackingTick();
-        desktop.keyState[vk::LeftButton] = 0;
     }
     // Runs `action` `ms` from now, on the panel's thread, like a user event.
     void at(int ms, std::function<void()> action) {
@@ -66,10 +63,9 @@ struct World {
     FakeClipboard clipboard{&clock};
     FakeTextCodec codec;
     FakeMessages messages;
-    FakeTimer& trackingTimer = clock.makeTimer();
     FakeTimer& sendTimer = clock.makeTimer();
     FakeTimer& editorPastes = clock.makeTimer();
-    EditorLink link{desktop, clipboard, clock, codec, messages, trackingTimer, sendTimer};
+    EditorLink link{desktop, clipboard, clock, codec, messages, sendTimer};
     int pasteDelayMs = 0;
 
     WindowHandle outer = desktop.addWindow("IdeMainFrame");
@@ -93,26 +89,26 @@ TEST(TextDelivery, WithoutLiveTargetShowsTheBoxAndChangesNothing) {
         const char* name;
         std::function<void(World&)> setUp;
         std::string pendingText;
-        int deliveryMode;
+        DeliveryMode deliveryMode;
         int sendPeriod;
     };
     const Case cases[] = {
-        {"never clicked", [](World&) {}, "", kPasteMode, 0},
+        {"never clicked", [](World&) {}, "", DeliveryMode::Paste, 0},
         {"target closed",
          [](World& w) {
              w.clickInto(w.hosted);
-             w.link.deliverText("old", kTypeMode);
+             w.link.deliverText("old", DeliveryMode::Type);
              w.settle();
              w.desktop.destroy(w.hosted);
          },
-         "old", kTypeMode, 0},
+         "old", DeliveryMode::Type, 0},
         {"target closed while a delivery waits",
          [](World& w) {
              w.clickInto(w.hosted);
-             w.link.deliverText("waiting", kTypeMode);
+             w.link.deliverText("waiting", DeliveryMode::Type);
              w.desktop.destroy(w.hosted);
          },
-         "waiting", kTypeMode, kSendDelayMs},
+         "waiting", DeliveryMode::Type, kSendDelayMs},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
@@ -150,7 +146,7 @@ TEST(TextDelivery, PostCharsSendsEveryAnsiByteLeadByteFirst) {
     for (const Case& c : cases) {
         SCOPED_TRACE(c.text);
         World w;
-        w.link.postChars(w.classic, c.text);
+        w.link.delivery().postChars(w.classic, c.text);
         EXPECT_EQ(w.desktop.postedText(), c.bytes);
         for (const auto& p : w.desktop.posted) EXPECT_EQ(p.window, w.classic);
     }
@@ -160,7 +156,7 @@ TEST(TextDelivery, TypedDeliveryGoesOutOnceOnTheSendTick) {
     World w;
     w.clickInto(w.hosted);
     const std::uint32_t accepted = w.clock.tickCount();
-    w.link.deliverText("x中", kTypeMode);
+    w.link.deliverText("x中", DeliveryMode::Type);
     EXPECT_EQ(w.sendTimer.period(), kSendDelayMs);
 
     w.clock.advance(kSendDelayMs - 1);
@@ -178,16 +174,7 @@ TEST(TextDelivery, TypedDeliveryGoesOutOnceOnTheSendTick) {
     EXPECT_TRUE(w.desktop.keys.empty());
     // Not consumed by sending.
     EXPECT_EQ(w.link.delivery().pendingText(), "x中");
-    EXPECT_EQ(w.link.delivery().deliveryMode(), kTypeMode);
-}
-
-TEST(TextDelivery, AnyNonzeroModeTypes) {
-    World w;
-    w.clickInto(w.classic);
-    w.link.deliverText("t", 7);
-    w.settle();
-    EXPECT_EQ(w.desktop.postedText(), "t");
-    EXPECT_TRUE(w.clipboard.calls.empty());
+    EXPECT_EQ(w.link.delivery().deliveryMode(), DeliveryMode::Type);
 }
 
 TEST(TextDelivery, BringsForwardTheRightWindow) {
@@ -207,7 +194,7 @@ TEST(TextDelivery, BringsForwardTheRightWindow) {
         World w;
         w.clickInto(w.*c.target);
         EXPECT_EQ(w.link.delivery().outermostAncestor(), c.ancestor ? w.*c.ancestor : 0);
-        w.link.deliverText("go", kTypeMode);
+        w.link.deliverText("go", DeliveryMode::Type);
         w.settle();
         if (c.front) {
             ASSERT_EQ(w.desktop.foregroundCalls.size(), 1u);
@@ -320,7 +307,7 @@ TEST(TextDelivery, SecondDeliveryWithin20msReplacesTheFirst) {
     w.clickInto(w.classic);
     w.link.deliverText("first");
     w.clock.advance(kSendDelayMs / 2);
-    w.link.deliverText("second", kTypeMode);
+    w.link.deliverText("second", DeliveryMode::Type);
     w.settle();
     EXPECT_EQ(w.desktop.postedText(), "second");
     EXPECT_TRUE(w.clipboard.calls.empty()) << "sent in the second delivery's mode";
@@ -330,9 +317,9 @@ TEST(TextDelivery, SecondDeliveryWithin20msReplacesTheFirst) {
 TEST(TextDelivery, DeliveryDuringASendArrivesOnceAfterIt) {
     World w;
     w.clickInto(w.hosted);
-    w.link.deliverText("one", kTypeMode);
+    w.link.deliverText("one", DeliveryMode::Type);
     // Inside the running send's 20 ms wait after SetForegroundWindow.
-    w.at(kSendDelayMs + 10, [&w] { w.link.deliverText("two", kTypeMode); });
+    w.at(kSendDelayMs + 10, [&w] { w.link.deliverText("two", DeliveryMode::Type); });
     w.settle();
 
     ASSERT_EQ(w.desktop.postedText(), "onetwo");
@@ -347,7 +334,7 @@ TEST(TextDelivery, DeliveriesDuringASlowPasteKeepTheirOrder) {
     w.pasteDelayMs = 300;
     w.clickInto(w.classic);
     w.link.deliverText("one");
-    w.at(100, [&w] { w.link.deliverText("two", kTypeMode); });
+    w.at(100, [&w] { w.link.deliverText("two", DeliveryMode::Type); });
     w.at(150, [&w] { w.link.deliverText("three"); });
     w.settle();
 

@@ -87,10 +87,7 @@ public:
         // What a focused editor does on Ctrl+V.
         if (virtualKey == vk::V && down && controlDown_ && onCtrlV) onCtrlV();
     }
-    std::int32_t asyncKeyState(int virtualKey) override {
-        ++asyncKeyReads;
-        return keyState[virtualKey];
-    }
+    bool keyIsDown(int virtualKey) override { return keysDown[virtualKey]; }
 
     Point cursorPosition() override { return cursor; }
     int screenWidth() override { return screenWidthPixels; }
@@ -103,7 +100,7 @@ public:
     }
 
     std::map<WindowHandle, Window> windows;
-    std::map<int, std::int32_t> keyState;
+    std::map<int, bool> keysDown;
     Point cursor;
     WindowHandle foreground = 0;
     WindowHandle focused = 0;
@@ -116,7 +113,6 @@ public:
     std::vector<KeyEvent> keys;
     std::vector<ForegroundCall> foregroundCalls;
     int classNameReads = 0;
-    int asyncKeyReads = 0;
 
 private:
     std::uint32_t now() { return clock_ ? clock_->tickCount() : 0; }

@@ -11,11 +11,12 @@ class FakeTextDeliverer : public editor_link::TextDeliverer {
 public:
     struct Delivery {
         std::string text;
-        int mode;
+        editor_link::DeliveryMode mode;
         friend bool operator==(const Delivery&, const Delivery&) = default;
     };
 
-    void deliverText(const std::string& text, int mode = editor_link::kPasteMode) override {
+    void deliverText(const std::string& text,
+                     editor_link::DeliveryMode mode = editor_link::DeliveryMode::Paste) override {
         deliveries.push_back({text, mode});
     }
 

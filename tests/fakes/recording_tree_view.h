@@ -1,13 +1,13 @@
 #pragma once
-// A tree view mirror that records every notification of the model, in order.
+// An observer of the tree model that records every notification, in order.
 #include <ostream>
 #include <vector>
 
-#include "platform/tree_view.h"
+#include "tree/tree_model.h"
 
 namespace quorvane::fakes {
 
-class RecordingTreeView : public TreeView {
+class RecordingTreeView : public tree::TreeModelObserver {
 public:
     enum class Kind { Added, Removed, Relabelled, Expanded, Selected, EditingBegun };
     struct Event {

@@ -34,7 +34,10 @@ void writeBytes(const fs::path& path, const std::string& bytes) {
 // that applying the settings shows, and every seam writes to `log`.
 class LifecycleTest : public ::testing::Test {
 protected:
-    LifecycleTest() { panel.rect = {0, 0, 100, 100}; }
+    LifecycleTest() {
+        panel.rect = {0, 0, 100, 100};
+        panel.log = &log;
+    }
 
     Lifecycle& make(const fs::path& runDirectory) {
         life = std::make_unique<Lifecycle>(runDirectory, codec, panel, messages);
@@ -44,8 +47,6 @@ protected:
             panelWhenTreeLoaded = panel.rect;
         };
         seams.installKeyboardWatcher = [this] { log.push_back("installKeyboardWatcher"); };
-        seams.subclassPanel = [this] { log.push_back("subclassPanel"); };
-        seams.addTrayIcon = [this] { log.push_back("addTrayIcon"); };
         seams.showDescriptionWindow = [this] { log.push_back("showDescriptionWindow"); };
         seams.expandPanel = [this](bool keepTimerStopped) {
             log.push_back(std::string("expandPanel(") + (keepTimerStopped ? "true" : "false") + ")");
@@ -101,7 +102,7 @@ TEST_F(LifecycleTest, FirstStartCreatesTheLibraryAndAppliesTheDefaults) {
 
     EXPECT_TRUE(messages.shown.empty());
     EXPECT_EQ(lifecycle.stage(), Lifecycle::Stage::Running);
-    EXPECT_EQ(log, (Log{"loadCommandTree", "installKeyboardWatcher", "subclassPanel", "addTrayIcon"}));
+    EXPECT_EQ(log, (Log{"loadCommandTree", "installKeyboardWatcher", "watchPointer", "addTrayIcon"}));
     // The tree is loaded before the settings move the panel.
     EXPECT_EQ(panelWhenTreeLoaded, (Rect{0, 0, 100, 100}));
     EXPECT_EQ(panel.rect, (Rect{50, 50, 243, 560}));

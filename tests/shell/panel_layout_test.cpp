@@ -61,12 +61,5 @@ TEST(PanelLayout, GrowingBackAfterAStripRestoresTheLayout) {
     EXPECT_EQ(viaStrip, direct);
 }
 
-TEST(PanelLayout, OnlyTheTrackingAndShrinkTimersRunFromCreation) {
-    std::map<std::string, int> periods;
-    for (const TimerDesign& timer : kPanelTimers) periods[std::string(timer.name)] = timer.period;
-    EXPECT_EQ(periods, (std::map<std::string, int>{
-                           {"时钟1", 30}, {"时钟_发送", 0}, {"时钟_双击判断", 0}, {"时钟_收缩", 50}}));
-}
-
 }  // namespace
 }  // namespace quorvane::shell

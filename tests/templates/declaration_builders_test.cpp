@@ -69,7 +69,7 @@ TEST(DeclarationBuilders, OkDeliversTheBuiltTextPasted) {
         EXPECT_EQ(dialogs.opened[0].dialog, c.name);
         EXPECT_EQ(dialogs.opened[0].types, c.types);
         EXPECT_EQ(dialogs.opened[0].selectedType, c.selectedType);
-        EXPECT_EQ(deliverer.deliveries, (std::vector<Delivery>{{c.text, editor_link::kPasteMode}}));
+        EXPECT_EQ(deliverer.deliveries, (std::vector<Delivery>{{c.text, editor_link::DeliveryMode::Paste}}));
         EXPECT_EQ(templates.templateText(), "") << "builders do not assemble in templateText";
     }
 }

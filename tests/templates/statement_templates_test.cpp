@@ -44,7 +44,7 @@ TEST(StatementTemplates, EachDeliversItsExactTextOncePasted) {
         fakes::FakeTextDeliverer deliverer;
         StatementTemplates templates(deliverer);
         templates.insertTemplate(c.id);
-        EXPECT_EQ(deliverer.deliveries, (std::vector<Delivery>{{c.text, editor_link::kPasteMode}}));
+        EXPECT_EQ(deliverer.deliveries, (std::vector<Delivery>{{c.text, editor_link::DeliveryMode::Paste}}));
         EXPECT_EQ(templates.templateText(), c.assembled ? c.text : "");
     }
 }

@@ -11,6 +11,7 @@
 #include "fakes/fake_clock.h"
 #include "fakes/fake_description_view.h"
 #include "fakes/fake_messages.h"
+#include "fakes/fake_text_deliverer.h"
 #include "fakes/recording_tree_view.h"
 #include "tree_library.h"
 
@@ -19,7 +20,9 @@ namespace {
 
 using ::testing::ElementsAre;
 using ::testing::Optional;
-using Delivery = std::pair<std::string, int>;
+using Delivery = fakes::FakeTextDeliverer::Delivery;
+constexpr auto kType = editor_link::DeliveryMode::Type;
+constexpr auto kPaste = editor_link::DeliveryMode::Paste;
 
 constexpr char kMessageBoxHelp[] = "Shows a box.\r\nIt's modal.";
 constexpr char kForSnippet[] = "for (int i = 0; i < n; ++i) {\r\n\t'body'\r\n}";
@@ -39,7 +42,7 @@ protected:
         addCommand("it's", "", "3", "say 'hi'");
         load();
         ASSERT_EQ(model.count(), 8);
-        model.setView(&view);
+        model.setObserver(&view);
         timer.setHandler([this] { interaction.showDescription(); });
     }
 
@@ -58,11 +61,9 @@ protected:
     fakes::FakeMessages messages;
     fakes::RecordingTreeView view;
     settings::Options options;
-    std::vector<Delivery> delivered;
-    TreeInteraction interaction{
-        model, db, timer, descriptions, messages, options, [this](const std::string& text, int mode) {
-            delivered.emplace_back(text, mode);
-        }};
+    fakes::FakeTextDeliverer deliverer;
+    std::vector<Delivery>& delivered = deliverer.deliveries;
+    TreeInteraction interaction{model, db, timer, descriptions, messages, options, deliverer};
 };
 
 TEST_F(TreeInteractionTest, AClickShowsTheDescriptionOnTheClickTimersTick) {
@@ -124,7 +125,7 @@ TEST_F(TreeInteractionTest, TheSelectionAfterADoubleClickShowsNothingTheOneAfter
     click(3);
     settle();
     interaction.doubleClicked();
-    EXPECT_THAT(delivered, ElementsAre(Delivery{"CreateWindowEx", 1}));
+    EXPECT_THAT(delivered, ElementsAre(Delivery{"CreateWindowEx", kType}));
     EXPECT_TRUE(interaction.doubleClickSeen());
 
     click(2);
@@ -158,12 +159,12 @@ TEST_F(TreeInteractionTest, DoubleClickedCommandsAreTypedOrTheirSnippetsPasted) 
         bool addChineseName;
         Delivery expected;
     } cases[] = {
-        {2, false, {"MessageBoxA", 1}},
-        {2, true, {"MessageBoxA //消息框", 1}},
-        {3, true, {"CreateWindowEx", 1}},
-        {5, false, {kForSnippet, 0}},  // "{}": the description, lines and apostrophes intact
-        {5, true, {kForSnippet, 0}},
-        {7, false, {"it's", 1}},
+        {2, false, {"MessageBoxA", kType}},
+        {2, true, {"MessageBoxA //消息框", kType}},
+        {3, true, {"CreateWindowEx", kType}},
+        {5, false, {kForSnippet, kPaste}},  // "{}": the description, lines and apostrophes intact
+        {5, true, {kForSnippet, kPaste}},
+        {7, false, {"it's", kType}},
     };
     for (const auto& c : cases) {
         delivered.clear();
@@ -180,7 +181,7 @@ TEST_F(TreeInteractionTest, ASnippetWhoseDescriptionCannotBeReadPastesItsLabelTe
     interaction.doubleClicked();
     options.addChineseName = true;
     interaction.doubleClicked();
-    EXPECT_THAT(delivered, ElementsAre(Delivery{"for{}", 0}, Delivery{"for{} //循环", 0}));
+    EXPECT_THAT(delivered, ElementsAre(Delivery{"for{}", kPaste}, Delivery{"for{} //循环", kPaste}));
 }
 
 TEST_F(TreeInteractionTest, RenamingACategoryStoresTheNewName) {

@@ -155,7 +155,7 @@ TEST_F(TreeLoading, ANewSubcategoryAfterLoadingStandsAfterTheCommands) {
     addCategory("B", "2", "0");
     addCommand("x", "", "1");
     load();
-    EXPECT_EQ(model.add(0, "A9", kCategoryImage, 9), 2);
+    EXPECT_EQ(model.add(0, "A9", ItemKind::Category, 9), 2);
     EXPECT_THAT(outline(model), ElementsAre("A", "  x", "  A9", "B"));
 }
 

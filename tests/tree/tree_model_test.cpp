@@ -30,12 +30,12 @@ std::vector<std::string> labels(const TreeModel& model) {
 class SmallTree : public ::testing::Test {
 protected:
     void SetUp() override {
-        a = model.add(-1, "A", kCategoryImage, 1);
-        b = model.add(-1, "B", kCategoryImage, 2);
-        a1 = model.add(a, "A1", kCategoryImage, 3);
-        model.add(model.findItemByValue(2), "cmdB //乙", kCommandImage, 0);
-        model.add(a, "cmdA", kCommandImage, 0);
-        model.add(model.findItemByValue(3), "cmdA1", kCommandImage, 0);
+        a = model.add(-1, "A", ItemKind::Category, 1);
+        b = model.add(-1, "B", ItemKind::Category, 2);
+        a1 = model.add(a, "A1", ItemKind::Category, 3);
+        model.add(model.findItemByValue(2), "cmdB //乙", ItemKind::Command, 0);
+        model.add(a, "cmdA", ItemKind::Command, 0);
+        model.add(model.findItemByValue(3), "cmdA1", ItemKind::Command, 0);
     }
     TreeModel model;
     int a = -1, b = -1, a1 = -1;
@@ -66,11 +66,11 @@ TEST_F(SmallTree, IndicesFollowPreOrder) {
 }
 
 TEST_F(SmallTree, AddReturnsTheIndexAfterTheParentsSubtreeAndShiftsLaterItems) {
-    EXPECT_EQ(model.add(0, "A2", kCategoryImage, 4), 4) << "after A's whole subtree";
+    EXPECT_EQ(model.add(0, "A2", ItemKind::Category, 4), 4) << "after A's whole subtree";
     EXPECT_EQ(model.label(5), "B");
     EXPECT_EQ(model.findItemByValue(2), 5);
-    EXPECT_EQ(model.add(1, "cmdA1b", kCommandImage, 0), 3);
-    EXPECT_EQ(model.add(-1, "C", kCategoryImage, 5), 8);
+    EXPECT_EQ(model.add(1, "cmdA1b", ItemKind::Command, 0), 3);
+    EXPECT_EQ(model.add(-1, "C", ItemKind::Category, 5), 8);
     EXPECT_THAT(labels(model),
                 ElementsAre("A", "A1", "cmdA1", "cmdA1b", "cmdA", "A2", "B", "cmdB //乙", "C"));
     EXPECT_EQ(model.parent(5), 0);
@@ -82,7 +82,7 @@ TEST_F(SmallTree, RemoveTakesTheSubtreeAndShiftsLaterItemsDown) {
     EXPECT_EQ(model.findItemByValue(3), -1) << "A1 is gone";
     EXPECT_EQ(model.findItemByValue(2), 2);
     EXPECT_EQ(model.parent(3), 2);
-    EXPECT_EQ(model.add(0, "A3", kCategoryImage, 3), 2) << "its number can be used again";
+    EXPECT_EQ(model.add(0, "A3", ItemKind::Category, 3), 2) << "its number can be used again";
 }
 
 TEST_F(SmallTree, SelectionFollowsItsItemAndIsDroppedWithIt) {
@@ -105,17 +105,17 @@ TEST_F(SmallTree, OutOfRangeIndicesReadAsNothingAndChangeNothing) {
         model.setSelected(bad);
         EXPECT_EQ(model.selected(), -1) << bad;
     }
-    EXPECT_EQ(model.add(-2, "x", kCommandImage, 0), -1);
-    EXPECT_EQ(model.add(6, "x", kCommandImage, 0), -1);
+    EXPECT_EQ(model.add(-2, "x", ItemKind::Command, 0), -1);
+    EXPECT_EQ(model.add(6, "x", ItemKind::Command, 0), -1);
     EXPECT_THAT(labels(model), ElementsAre("A", "A1", "cmdA1", "cmdA", "B", "cmdB //乙"));
 }
 
-TEST_F(SmallTree, FindItemByValueGivesTheLowestIndex) {
+TEST_F(SmallTree, FindItemByValueGivesTheLowestCategory) {
     EXPECT_EQ(model.findItemByValue(3), 1);
-    EXPECT_EQ(model.findItemByValue(0), 2) << "value 0 finds the first command";
+    EXPECT_EQ(model.findItemByValue(0), -1) << "commands are not categories numbered 0";
     EXPECT_EQ(model.findItemByValue(42), -1);
     // A second item numbered 2, added after B but standing before it.
-    EXPECT_EQ(model.add(1, "dup", kCategoryImage, 2), 3);
+    EXPECT_EQ(model.add(1, "dup", ItemKind::Category, 2), 3);
     EXPECT_EQ(model.findItemByValue(2), 3);
     model.remove(3);
     EXPECT_EQ(model.findItemByValue(2), 4);
@@ -155,7 +155,7 @@ TEST(CommandNames, CutTheLabelBeforeTheFirstSeparator) {
     for (const auto& c : cases) EXPECT_EQ(commandNameOf(c.label), c.name) << c.label;
 
     TreeModel model;
-    model.add(-1, "a //b //c", kCommandImage, 0);
+    model.add(-1, "a //b //c", ItemKind::Command, 0);
     model.setSelected(0);
     EXPECT_EQ(model.itemName(), "a");
     EXPECT_EQ(model.itemName(0, true), "a //b //c");
@@ -170,11 +170,11 @@ TEST(CommandNames, LabelAddsTheChineseNameOnlyWhenThereIsOne) {
 TEST(TreeModelNotifications, TellTheMirrorEveryChangeByItemId) {
     TreeModel model;
     fakes::RecordingTreeView view;
-    model.setView(&view);
+    model.setObserver(&view);
 
-    model.add(-1, "A", kCategoryImage, 1);
-    model.add(0, "c", kCommandImage, 0);
-    model.add(-1, "B", kCategoryImage, 2);
+    model.add(-1, "A", ItemKind::Category, 1);
+    model.add(0, "c", ItemKind::Command, 0);
+    model.add(-1, "B", ItemKind::Category, 2);
     const TreeItemId a = model.itemAt(0), c = model.itemAt(1), b = model.itemAt(2);
     model.setLabel(2, "B2");
     model.expand(0);
@@ -193,8 +193,8 @@ TEST(TreeModelNotifications, TellTheMirrorEveryChangeByItemId) {
 TEST(TreeModelNotifications, ASelectionMadeInTheViewIsNotEchoed) {
     TreeModel model;
     fakes::RecordingTreeView view;
-    model.add(-1, "A", kCategoryImage, 1);
-    model.setView(&view);
+    model.add(-1, "A", ItemKind::Category, 1);
+    model.setObserver(&view);
     model.followViewSelection(model.itemAt(0));
     EXPECT_EQ(model.selected(), 0);
     EXPECT_TRUE(view.events.empty());
@@ -280,7 +280,7 @@ TEST(TreeModelCache, AgreesWithAPlainTreeThroughMixedChanges) {
             const std::string label = "item" + std::to_string(nextLabel++);
             reference.add(parentIndex, label, value);
             const int index =
-                model.add(parentIndex, label, value == 0 ? kCommandImage : kCategoryImage, value);
+                model.add(parentIndex, label, value == 0 ? ItemKind::Command : ItemKind::Category, value);
             // Reading back only now and then, so that changes also pile up unread.
             if (step % 3 == 0) {
                 ASSERT_EQ(model.label(index), label) << "step " << step;

@@ -1,0 +1,138 @@
+#include "shell/panel.h"
+
+#include <optional>
+
+#include "tree/tree_loader.h"
+
+namespace quorvane::shell {
+
+Panel::Panel(std::filesystem::path runDirectory, const PanelPlatform& platform)
+    : panel_(platform.panel),
+      messages_(platform.messages),
+      mouseHook_(platform.mouseHook),
+      timers_(platform.timers),
+      lifecycle_(std::move(runDirectory), platform.codec, platform.panel, platform.messages),
+      editorLink_(platform.desktop, platform.clipboard, platform.clock, platform.codec, platform.messages,
+                  timer(PanelTimer::Send)),
+      codeTemplates_(editorLink_, platform.builderDialogs),
+      descriptions_(platform.descriptionWindow, platform.infoBox, platform.panel, lifecycle_.settings()),
+      treeInteraction_(model_, lifecycle_.commandDb(), timer(PanelTimer::ClickCheck), descriptions_,
+                       platform.messages, lifecycle_.options(), editorLink_),
+      mirror_(model_, platform.tree, treeInteraction_, [this](Point screen) { panel_.popUpCommandMenu(screen); }) {
+    connectSeams();
+    connectMenuCommands();
+}
+
+void Panel::connectSeams() {
+    LifecycleSeams& seams = lifecycle_.seams;
+    // Filled with nobody watching: a big library loads fastest unobserved.
+    seams.loadCommandTree = [this] {
+        tree::loadCommandTree(model_, lifecycle_.commandDb(), lifecycle_.settings());
+    };
+    seams.selectedCategoryNumber = [this]() -> std::optional<int> {
+        const int category = model_.currentCategoryItem();
+        if (category < 0) return std::nullopt;
+        return model_.value(category);
+    };
+    seams.showDescriptionWindow = [this] { descriptions_.show(); };
+}
+
+void Panel::connectMenuCommands() {
+    using templates::StatementTemplate;
+    const auto on = [this](MenuCommand command, Handler handler) { menuHandlers_[command] = std::move(handler); };
+    const auto insert = [this, &on](MenuCommand command, StatementTemplate id) {
+        on(command, [this, id] { codeTemplates_.insertTemplate(id); });
+    };
+    insert(MenuCommand::LoopWhile, StatementTemplate::While);
+    insert(MenuCommand::LoopFor, StatementTemplate::For);
+    insert(MenuCommand::LoopDoWhile, StatementTemplate::DoWhile);
+    insert(MenuCommand::LoopForEach, StatementTemplate::ForEach);
+    insert(MenuCommand::ConditionIf, StatementTemplate::If);
+    insert(MenuCommand::ConditionIfElse, StatementTemplate::IfElse);
+    insert(MenuCommand::ConditionIfElseIf, StatementTemplate::IfElseIf);
+    insert(MenuCommand::ConditionSwitch, StatementTemplate::Switch);
+    on(MenuCommand::InsertFunction, [this] { codeTemplates_.insertFunction(); });
+    on(MenuCommand::InsertVariable, [this] { codeTemplates_.insertVariable(); });
+    on(MenuCommand::InsertClass, [this] { codeTemplates_.insertClass(); });
+    on(MenuCommand::InsertStruct, [this] { codeTemplates_.insertStruct(); });
+
+    on(MenuCommand::FindCommand, [this] { treeInteraction_.findCommand(); });
+    on(MenuCommand::UsageNote, [this] { showUsageNote(messages_); });
+    for (const MenuCommand command :
+         {MenuCommand::CopySelection, MenuCommand::SelectAllCopy, MenuCommand::ShowInNewWindow}) {
+        on(command, [this, command] { descriptions_.onInfoBoxMenu(command); });
+    }
+}
+
+bool Panel::startUp() {
+    if (!lifecycle_.startUp()) return false;
+    model_.setObserver(&mirror_);
+    mirror_.rebuild();
+    // The presses and the timers start with the running panel: no tick can
+    // meet a library that failed to open. Without the hook no editor can be
+    // chosen; the user learns that when a delivery finds no target.
+    mouseHook_.install();
+    for (const TimerDesign& design : kPanelTimers) timer(design.timer).setPeriod(design.period);
+    panel_.show();
+    return true;
+}
+
+void Panel::shutDown() {
+    if (lifecycle_.stage() != Lifecycle::Stage::Running) return;
+    lifecycle_.shutDown();
+    mouseHook_.remove();
+    for (Timer* each : timers_) each->setPeriod(0);
+}
+
+bool Panel::handles(MenuCommand command) const {
+    return menuHandlers_.count(command) != 0;
+}
+
+void Panel::onMenuCommand(MenuCommand command) {
+    if (lifecycle_.stage() != Lifecycle::Stage::Running) return;
+    if (const auto found = menuHandlers_.find(command); found != menuHandlers_.end()) found->second();
+}
+
+void Panel::onTimer(PanelTimer which) {
+    if (lifecycle_.stage() != Lifecycle::Stage::Running) return;
+    switch (which) {
+        case PanelTimer::Tracking:
+            editorLink_.onTrackingTick();
+            break;
+        case PanelTimer::Send:
+            editorLink_.onSendTick();
+            break;
+        case PanelTimer::ClickCheck:
+            treeInteraction_.showDescription();
+            break;
+        case PanelTimer::Shrink:
+            break;
+    }
+}
+
+void Panel::onLeftButtonPressed(Point screen, std::uint32_t time) {
+    editorLink_.leftButtonPressed(screen, time);
+}
+
+void Panel::onActivated() {
+    lifecycle_.onActivated();
+}
+
+void Panel::onTrayEvent(TrayEvent event) {
+    lifecycle_.onTrayEvent(event);
+}
+
+void Panel::onPointerOverPanel() {
+    lifecycle_.onPointerOverPanel();
+}
+
+void Panel::onClientResized(int width, int height) {
+    places_ = layoutForClientSize(places_, width, height);
+    panel_.placeControls(places_);
+}
+
+void Panel::onDescriptionWindowClosing() {
+    descriptions_.closing();
+}
+
+}  // namespace quorvane::shell

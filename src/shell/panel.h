@@ -1,0 +1,107 @@
+#pragma once
+// The panel's core: owns every feature and answers what the window layer
+// reports (a menu command, a timer tick, a tree event, a mouse or tray
+// event), so the window layer decides nothing. One object per run; the
+// whole-panel tests build it with fakes of every platform interface.
+#include <array>
+#include <filesystem>
+#include <functional>
+#include <map>
+#include <string_view>
+
+#include "editor_link/editor_link.h"
+#include "platform/builder_dialogs.h"
+#include "platform/clipboard.h"
+#include "platform/clock.h"
+#include "platform/description_window_view.h"
+#include "platform/desktop.h"
+#include "platform/messages.h"
+#include "platform/mouse_hook.h"
+#include "platform/panel_view.h"
+#include "platform/text_codec.h"
+#include "platform/timer.h"
+#include "platform/tree_control.h"
+#include "shell/description_window.h"
+#include "shell/lifecycle.h"
+#include "shell/menu_layout.h"
+#include "shell/panel_layout.h"
+#include "templates/code_templates.h"
+#include "tree/tree_interaction.h"
+#include "tree/tree_mirror.h"
+#include "tree/tree_model.h"
+
+namespace quorvane::shell {
+
+// One timer per entry of kPanelTimers, by PanelTimer; their ticks come back
+// through Panel::onTimer.
+using PanelTimers = std::array<Timer*, kPanelTimers.size()>;
+
+// Everything of the desktop the panel's features use. All outlive the Panel.
+struct PanelPlatform {
+    Desktop& desktop;
+    Clipboard& clipboard;
+    Clock& clock;
+    const TextCodec& codec;
+    Messages& messages;
+    PanelView& panel;
+    TreeControl& tree;
+    InfoBoxView& infoBox;
+    DescriptionWindowView& descriptionWindow;
+    BuilderDialogs& builderDialogs;
+    MouseHook& mouseHook;
+    PanelTimers timers;
+};
+
+class Panel {
+public:
+    // `runDirectory` holds the executable; the library and the settings file live there.
+    Panel(std::filesystem::path runDirectory, const PanelPlatform& platform);
+    Panel(const Panel&) = delete;
+    Panel& operator=(const Panel&) = delete;
+
+    // The start-up sequence; then the tree is shown, the timers start and the
+    // panel appears. False when the program is to end (the user has been told).
+    bool startUp();
+    // The panel is about to be destroyed; runs once, and only after a start-up.
+    void shutDown();
+
+    // False for a menu item whose feature does not exist (yet): it does nothing.
+    bool handles(MenuCommand command) const;
+    void onMenuCommand(MenuCommand command);
+    void onTimer(PanelTimer timer);
+    // The mouse hook saw the left button go down, at `time` on the system's millisecond counter.
+    void onLeftButtonPressed(Point screen, std::uint32_t time);
+    void onActivated();
+    void onTrayEvent(TrayEvent event);
+    void onPointerOverPanel();
+    void onClientResized(int width, int height);
+    // The user closes the description window; it is destroyed afterwards.
+    void onDescriptionWindowClosing();
+    TreeControlEvents& treeEvents() { return mirror_; }
+
+    Lifecycle& lifecycle() { return lifecycle_; }
+    tree::TreeModel& commandTree() { return model_; }
+    const editor_link::EditorLink& editorLink() const { return editorLink_; }
+
+private:
+    using Handler = std::function<void()>;
+    void connectMenuCommands();
+    void connectSeams();
+    Timer& timer(PanelTimer which) const { return *timers_[static_cast<std::size_t>(which)]; }
+
+    PanelView& panel_;
+    Messages& messages_;
+    MouseHook& mouseHook_;
+    PanelTimers timers_;
+    Lifecycle lifecycle_;
+    tree::TreeModel model_;
+    editor_link::EditorLink editorLink_;
+    templates::CodeTemplates codeTemplates_;
+    DescriptionWindow descriptions_;
+    tree::TreeInteraction treeInteraction_;
+    tree::TreeMirror mirror_;
+    ControlPlaces places_ = kDesignedPlaces;
+    std::map<MenuCommand, Handler> menuHandlers_;
+};
+
+}  // namespace quorvane::shell
