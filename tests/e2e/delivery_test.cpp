@@ -83,6 +83,18 @@ TEST_F(DeliveryTest, WithoutATargetTheMessageIsShownAndTheClipboardIsLeftAlone) 
     EXPECT_TRUE(ide.events().empty()) << "something reached the editor";
 }
 
+// A tap is over before any timer could look at the button; the mouse hook
+// still sees it, so the editor tapped into receives the text.
+TEST_F(DeliveryTest, AnEditorTappedIntoReceivesTheTemplate) {
+    ASSERT_NE(startPanel(), nullptr);
+    FakeIde& ide = startFakeIde();
+    ASSERT_TRUE(ide.tapInto(IdeWindow::Wrapper));
+    insertWhile();
+    ASSERT_TRUE(ide.waitForPastes(IdeWindow::Wrapper, 1));
+    EXPECT_EQ(hexBytes(onlyPaste(ide, IdeWindow::Wrapper)), hexBytes(kWhile));
+    EXPECT_TRUE(ide.pastes(IdeWindow::Edit).empty());
+}
+
 // A picture alone on the clipboard comes back alone: no text is left behind.
 TEST_F(DeliveryTest, APictureOnTheClipboardComesBackUnchangedAndWithoutText) {
     ASSERT_NE(startPanel(), nullptr);

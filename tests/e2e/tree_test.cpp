@@ -94,13 +94,16 @@ protected:
         return waitUntil([&] { return tree_->selection() == row->item; });
     }
 
-    // The control opens or closes a category on a double click.
+    // The control opens or closes a category on a double click. A user sees
+    // it happen before reaching for the next item: until the panel has taken
+    // the double click, the items below are still where they were.
     bool doubleClickCategory(std::string_view label) {
         const auto point = pointOf(label);
-        if (!point) return false;
+        const auto row = tree_->findRow(label);
+        if (!point || !row) return false;
         doubleClick(*point);
         lastPress_ = GetTickCount();
-        return true;
+        return waitUntil([&] { return tree_->isExpanded(row->item) != row->expanded; });
     }
 
     // The panel takes a press on an editor only 200 ms after the last press
@@ -333,6 +336,46 @@ TEST_F(TreeTest, DoubleClickBeforeAnyEditorWasClickedAsksForOne) {
     ASSERT_EQ(view.buttons.size(), 1u);
     click(windowRect(findChild(box, "Button", view.buttons.front())).center());
     ASSERT_TRUE(waitForGone(box));
+    ASSERT_TRUE(app().closePanel());
+}
+
+// Ctrl+A is the class builder's shortcut, but while a label is being edited
+// it belongs to the edit box: it selects the label's text.
+TEST_F(TreeTest, CtrlAWhileALabelIsEditedSelectsItsTextAndOpensNoBuilder) {
+    ASSERT_NE(startWithLibrary(), nullptr);
+    ASSERT_TRUE(clickItem("算法"));
+    // A second click on the selected label opens its editor, once it can no
+    // longer make a double click with the first.
+    const DWORD firstClick = lastPress_;
+    ASSERT_TRUE(waitUntil([&] { return GetTickCount() - firstClick > GetDoubleClickTime(); }));
+    const auto point = pointOf("算法");
+    ASSERT_TRUE(point.has_value());
+    click(*point);
+    HWND edit = nullptr;
+    ASSERT_TRUE(waitUntil([&] {
+        edit = reinterpret_cast<HWND>(SendMessageW(tree().window(), TVM_GETEDITCONTROL, 0, 0));
+        return edit != nullptr && IsWindowVisible(edit);
+    }));
+    const auto selection = [edit] {
+        const auto range = static_cast<DWORD>(SendMessageW(edit, EM_GETSEL, 0, 0));
+        return std::make_pair(LOWORD(range), HIWORD(range));
+    };
+    pressKey(VK_END);
+    ASSERT_TRUE(waitUntil([&] { return selection() == std::make_pair<WORD, WORD>(2, 2); }));
+
+    pressChord({VK_CONTROL, 'A'});
+    EXPECT_TRUE(waitUntil([&] { return selection() == std::make_pair<WORD, WORD>(0, 2); }))
+        << "the edit box did not get Ctrl+A";
+    // Had the shortcut acted, the key would never have reached the box and the
+    // dialog would stand by now.
+    WindowMatch dialogs;
+    dialogs.processId = app().process().id();
+    dialogs.className = kDialogClass;
+    EXPECT_TRUE(topLevelWindows(dialogs).empty()) << "a builder opened";
+
+    pressKey(VK_ESCAPE);
+    ASSERT_TRUE(waitForGone(edit));
+    EXPECT_TRUE(tree().findRow("算法").has_value()) << "cancelled: the label stays";
     ASSERT_TRUE(app().closePanel());
 }
 

@@ -133,5 +133,30 @@ TEST(Accelerators, CtrlFFindsACommandWhileAddCategoryStillShowsIt) {
     }
 }
 
+// Ctrl+A in the tree's label editor selects the text; it must not open the
+// class builder. The same for every edit box the key may go to.
+TEST(Accelerators, ActOnlyOnKeysForThePanelOutsideItsEditBoxes) {
+    const struct {
+        bool forPanel;
+        const char* windowClass;
+        bool act;
+    } cases[] = {
+        {true, "QuorvanePanel", true},
+        {true, "SysTreeView32", true},
+        {true, "Edit", false},  // the tree's label editor
+        {true, "EDIT", false},
+        {true, "RichEdit50W", false},  // the info box, whichever version
+        {true, "RICHEDIT50W", false},
+        {true, "RichEdit20W", false},
+        {false, "QuorvaneDescriptionWindow", false},
+        {false, "Edit", false},  // the description window's text box
+        {true, "QuorvaneSplitter", true},
+        {true, "", true},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(acceleratorsAct(c.forPanel, c.windowClass), c.act) << c.forPanel << " " << c.windowClass;
+    }
+}
+
 }  // namespace
 }  // namespace quorvane::shell

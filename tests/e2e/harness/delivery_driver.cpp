@@ -1,5 +1,6 @@
 #include "harness/delivery_driver.h"
 
+#include "editor_link/target_tracker.h"
 #include "harness/input.h"
 #include "harness/window_query.h"
 
@@ -8,8 +9,6 @@ namespace quorvane::e2e {
 namespace {
 
 constexpr UINT kSendTimeoutMilliseconds = 2000;
-// The panel's gate, and a margin for the granularity of its tick count.
-constexpr DWORD kClickGateMilliseconds = 200 + 50;
 
 }  // namespace
 
@@ -47,8 +46,8 @@ bool selectListEntry(HWND comboBox, std::string_view text) {
     return false;
 }
 
-bool waitForClickGate(DWORD releasedAt) {
-    return waitUntil([releasedAt] { return GetTickCount() - releasedAt >= kClickGateMilliseconds; });
+bool waitForClickGate(DWORD lastPressSentBy) {
+    return waitUntil([lastPressSentBy] { return GetTickCount() - lastPressSentBy >= editor_link::kTrackingGateMs; });
 }
 
 std::optional<std::string> clipboardData(unsigned format) {

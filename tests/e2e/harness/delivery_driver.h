@@ -28,10 +28,11 @@ bool clickDialogButton(HWND dialog, int controlId);
 // would; false when the list has no such entry.
 bool selectListEntry(HWND comboBox, std::string_view text);
 
-// The panel accepts a press only 200 ms after the last one it saw; a press
-// held until `releasedAt` (GetTickCount) was seen by then at the latest.
-// Waits on the clock until a new press will count.
-bool waitForClickGate(DWORD releasedAt);
+// The panel takes a press into an editor only 200 ms after the last press it
+// took anywhere, by the presses' own times. `lastPressSentBy` is a time
+// (GetTickCount) by which the last press had been sent; waits until a press
+// sent now is far enough from it.
+bool waitForClickGate(DWORD lastPressSentBy);
 
 // The bytes of a clipboard format held in global memory; nullopt when absent.
 std::optional<std::string> clipboardData(unsigned format);

@@ -113,6 +113,14 @@ bool FakeIde::waitForPastes(IdeWindow which, size_t count, std::chrono::millisec
 }
 
 bool FakeIde::clickInto(IdeWindow which) {
+    return pressInto(which, [](POINT point) { click(point); });
+}
+
+bool FakeIde::tapInto(IdeWindow which) {
+    return pressInto(which, tap);
+}
+
+bool FakeIde::pressInto(IdeWindow which, void (*press)(POINT)) {
     const auto clicks = [this, which] {
         const auto all = events();
         return std::count_if(all.begin(), all.end(), [which](const IdeEvent& e) {
@@ -120,7 +128,7 @@ bool FakeIde::clickInto(IdeWindow which) {
         });
     };
     const auto before = clicks();
-    click(windowRect(window(which)).center());
+    press(windowRect(window(which)).center());
     return waitUntil([&] { return clicks() > before; });
 }
 

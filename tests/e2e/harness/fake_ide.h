@@ -44,6 +44,8 @@ public:
     // Clicks into the middle of an editor with SendInput and waits until the
     // editor has seen the press.
     bool clickInto(IdeWindow which);
+    // The same with a touchpad's tap: press and release in one batch.
+    bool tapInto(IdeWindow which);
 
     // Everything logged so far, in order.
     std::vector<IdeEvent> events() const;
@@ -60,6 +62,8 @@ public:
                        std::chrono::milliseconds timeout = kDefaultTimeout) const;
 
 private:
+    bool pressInto(IdeWindow which, void (*press)(POINT));
+
     std::filesystem::path logPath_;
     Process process_;
     HWND frame_ = nullptr;

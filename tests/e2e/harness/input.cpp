@@ -54,10 +54,16 @@ void rightClick(POINT screen, std::chrono::milliseconds hold) {
     press(screen, MOUSEEVENTF_RIGHTDOWN, MOUSEEVENTF_RIGHTUP, hold);
 }
 
+void tap(POINT screen) {
+    send({mouseInput(0, screen), mouseInput(MOUSEEVENTF_LEFTDOWN, screen), mouseInput(MOUSEEVENTF_LEFTUP, screen)});
+}
+
 void doubleClick(POINT screen) {
-    send({mouseInput(0, screen), mouseInput(MOUSEEVENTF_LEFTDOWN, screen),
-          mouseInput(MOUSEEVENTF_LEFTUP, screen), mouseInput(MOUSEEVENTF_LEFTDOWN, screen),
-          mouseInput(MOUSEEVENTF_LEFTUP, screen)});
+    constexpr std::chrono::milliseconds kHold{30};
+    constexpr std::chrono::milliseconds kBetween{80};
+    click(screen, kHold);
+    std::this_thread::sleep_for(kBetween);
+    click(screen, kHold);
 }
 
 void keyDown(WORD virtualKey) {

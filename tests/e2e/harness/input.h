@@ -9,13 +9,15 @@
 
 namespace quorvane::e2e {
 
-// A click held long enough for a program polling the button every 30 ms
-// to see it down at least once.
-inline constexpr std::chrono::milliseconds kClickHold{100};
+// How long a finger holds the button in a click.
+inline constexpr std::chrono::milliseconds kClickHold{60};
 
 void moveMouse(POINT screen);
 void click(POINT screen, std::chrono::milliseconds hold = kClickHold);
 void rightClick(POINT screen, std::chrono::milliseconds hold = kClickHold);
+// Press and release in one batch, as a touchpad's tap arrives.
+void tap(POINT screen);
+// Two clicks a moment apart, well inside the system's double-click time.
 void doubleClick(POINT screen);
 
 void keyDown(WORD virtualKey);
