@@ -26,7 +26,7 @@ public:
         delivery_.deliverText(text, mode);
     }
 
-    const TargetTracker& tracker() const { return tracker_; }
+    TargetTracker& tracker() { return tracker_; }
     TextDelivery& delivery() { return delivery_; }
 
 private:

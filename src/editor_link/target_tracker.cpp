@@ -31,6 +31,20 @@ void TargetTracker::leftButtonPressed(Point screen, std::uint32_t time) {
 }
 
 void TargetTracker::onTrackingTick() {
+    takePresses();
+}
+
+WindowHandle TargetTracker::targetEditor() {
+    takePresses();
+    return targetEditor_;
+}
+
+EditorKind TargetTracker::editorKind() {
+    takePresses();
+    return editorKind_;
+}
+
+void TargetTracker::takePresses() {
     while (!presses_.empty()) {
         const Press press = presses_.front();
         presses_.pop_front();

@@ -31,13 +31,15 @@ public:
     // The left button went down at `screen`, at `time` on the system's
     // millisecond counter. Only recorded: the mouse hook must stay quick.
     void leftButtonPressed(Point screen, std::uint32_t time);
-    // Tick of the tracking timer.
+    // Tick of the tracking timer: takes the presses recorded since the last one.
     void onTrackingTick();
 
-    // 0 until the first accepted press; never cleared, so it may name a dead window.
-    WindowHandle targetEditor() const { return targetEditor_; }
+    // 0 until the first accepted press; never cleared, so it may name a dead
+    // window. Presses recorded since the last tick are taken first: a
+    // command chosen right after a click into an editor goes there.
+    WindowHandle targetEditor();
     // Meaningful only while targetEditor() is not 0.
-    EditorKind editorKind() const { return editorKind_; }
+    EditorKind editorKind();
     // When the last press that passed the gate was made.
     std::uint32_t lastTrackTick() const { return lastTrackTick_; }
 
@@ -46,6 +48,7 @@ private:
         Point screen;
         std::uint32_t time = 0;
     };
+    void takePresses();
     void take(const Press& press);
 
     Desktop& desktop_;

@@ -4,7 +4,7 @@
 
 namespace quorvane::editor_link {
 
-TextDelivery::TextDelivery(const TargetTracker& tracker, Desktop& desktop, Clipboard& clipboard, Clock& clock,
+TextDelivery::TextDelivery(TargetTracker& tracker, Desktop& desktop, Clipboard& clipboard, Clock& clock,
                            const TextCodec& codec, Messages& messages, Timer& sendTimer)
     : tracker_(tracker),
       desktop_(desktop),

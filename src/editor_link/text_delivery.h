@@ -29,7 +29,7 @@ inline constexpr std::uint32_t kPasteFallbackMs = 1000;
 
 class TextDelivery {
 public:
-    TextDelivery(const TargetTracker& tracker, Desktop& desktop, Clipboard& clipboard, Clock& clock,
+    TextDelivery(TargetTracker& tracker, Desktop& desktop, Clipboard& clipboard, Clock& clock,
                  const TextCodec& codec, Messages& messages, Timer& sendTimer);
 
     // Copies `text` (UTF-8) and starts the send timer; with no live target it
@@ -58,7 +58,7 @@ private:
     void paste(const std::string& text);
     void pressCtrlV();
 
-    const TargetTracker& tracker_;
+    TargetTracker& tracker_;
     Desktop& desktop_;
     Clipboard& clipboard_;
     Clock& clock_;

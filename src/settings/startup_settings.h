@@ -6,7 +6,7 @@
 
 namespace quorvane::settings {
 
-// A false value never turns anything off: it leaves the design state, which is off.
+// A false value never turns anything off: it leaves the state at start, which is off.
 void applyStartupSettings(const SettingsFile& file, PanelView& panel, Options& options, PanelGeometry& geometry);
 
 }  // namespace quorvane::settings

@@ -12,7 +12,7 @@
 namespace quorvane::shell {
 
 inline constexpr char kDescriptionWindowCaption[] = "命令说明";
-// Outer size as designed; the text box fills whatever client area that leaves.
+// Outer size; the text box fills whatever client area that leaves.
 inline constexpr int kDescriptionWindowWidth = 600;
 inline constexpr int kDescriptionWindowHeight = 179;
 

@@ -85,7 +85,7 @@ private:
     Messages& messages_;
     settings::IniFile ini_;
     settings::SettingsFile settingsFile_;
-    // The panel's external-database control (外部数据库1), through which commandDb reaches the library.
+    // The connection through which commandDb reaches the library.
     store::DbConnection dbControl_;
     store::RecordStore commandDb_;
     settings::Options options_;

@@ -24,7 +24,7 @@ std::vector<Menu> makeMenuBar() {
              item("修改", C::ModifyCommand),
              item("删除", C::DeleteItem),
              separator(),
-             // Shows Ctrl+F as designed, but the key finds a command: searching is
+             // Shows Ctrl+F, but the key finds a command: searching is
              // the frequent action, adding a category a rare one.
              item("添加分类", C::AddCategory, Shortcut{'F', false}),
              item("添加子类", C::AddSubcategory),

@@ -81,7 +81,6 @@ public:
 
     Lifecycle& lifecycle() { return lifecycle_; }
     tree::TreeModel& commandTree() { return model_; }
-    const editor_link::EditorLink& editorLink() const { return editorLink_; }
 
 private:
     using Handler = std::function<void()>;

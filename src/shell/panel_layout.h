@@ -1,6 +1,6 @@
 #pragma once
-// The panel as designed: its caption and outer rectangle, the places of its
-// three stacked controls, its timers, and the layout rule for a resize.
+// The panel's caption and first outer rectangle, the places of its three
+// stacked controls, its timers, and the layout rule for a resize.
 #include <array>
 
 #include "platform/panel_view.h"

@@ -68,8 +68,8 @@ App::~App() {
 void App::createParts() {
     parts_ = std::make_unique<Parts>(*this);
     parts_->descriptionWindow.setClosingHandler([this] { parts_->core.onDescriptionWindowClosing(); });
-    // The first layout: the designed places are for the designer's frame;
-    // the core fits them to this system's client area.
+    // The first layout: the places are for a frame of the default size; the
+    // core fits them to this system's client area.
     RECT client{};
     GetClientRect(panel_.hwnd(), &client);
     parts_->core.onClientResized(client.right, client.bottom);

@@ -11,11 +11,11 @@ namespace quorvane::win32 {
 
 class MainPanel;
 
-// WM_TIMER ids, one per timer of the panel's design.
-inline constexpr UINT_PTR kTrackingTimerId = 1;  // 时钟1
-inline constexpr UINT_PTR kSendTimerId = 2;      // 时钟_发送
-inline constexpr UINT_PTR kClickTimerId = 3;     // 时钟_双击判断
-inline constexpr UINT_PTR kShrinkTimerId = 4;    // 时钟_收缩
+// WM_TIMER ids, one per timer of the panel.
+inline constexpr UINT_PTR kTrackingTimerId = 1;
+inline constexpr UINT_PTR kSendTimerId = 2;
+inline constexpr UINT_PTR kClickTimerId = 3;
+inline constexpr UINT_PTR kShrinkTimerId = 4;
 
 UINT_PTR timerIdOf(shell::PanelTimer timer);
 std::optional<shell::PanelTimer> timerFromId(UINT_PTR id);

@@ -6,7 +6,7 @@ namespace quorvane::e2e {
 namespace {
 
 // Every other result depends on these: GBK as the ANSI code page, and the
-// prefix's virtual desktop of the size the panel's docking assumes.
+// prefix's virtual desktop of the size the tests place windows on.
 TEST(HarnessEnvironment, WineRunsWithTheChineseCodePageOnTheVirtualDesktop) {
     EXPECT_EQ(GetACP(), 936u) << "is the zh_CN.UTF-8 locale generated?";
     EXPECT_EQ(GetSystemMetrics(SM_CXSCREEN), 1280);

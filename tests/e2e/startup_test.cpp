@@ -37,7 +37,7 @@ TEST_F(StartupTest, FirstStartInAnEmptyDirectoryCreatesTheLibraryAndShowsThePane
 TEST_F(StartupTest, ClosingThePanelWritesItsPlaceInGbkToShezhi) {
     const HWND panel = startPanel();
     ASSERT_NE(panel, nullptr);
-    // Away from every screen edge, so no docking rule is involved.
+    // Away from every screen edge.
     SetWindowPos(panel, nullptr, 200, 150, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
     ASSERT_TRUE(waitUntil([panel] {
         const ScreenRect rect = windowRect(panel);
@@ -47,7 +47,7 @@ TEST_F(StartupTest, ClosingThePanelWritesItsPlaceInGbkToShezhi) {
 
     const auto bytes = readBytes(app().settingsPath());
     ASSERT_TRUE(bytes.has_value()) << "no mlkpz.ini";
-    // Only the place: the size is written by resizing, and nothing else changed.
+    // Closing writes the place only.
     EXPECT_EQ(iniEntries(*bytes),
               (std::vector<IniEntry>{{"shezhi", gbk("横坐标"), "200"}, {"shezhi", gbk("纵坐标"), "150"}}))
         << hexBytes(*bytes);

@@ -40,11 +40,19 @@ TEST(TargetTracker, StartsWithoutTarget) {
 TEST(TargetTracker, PressesAreTakenOnTheTickNotInTheHook) {
     World w;
     w.pressAt(w.classic);
-    EXPECT_EQ(w.tracker.targetEditor(), 0u);
     EXPECT_EQ(w.desktop.classNameReads, 0);
     w.tracker.onTrackingTick();
+    EXPECT_EQ(w.desktop.classNameReads, 1);
     EXPECT_EQ(w.tracker.targetEditor(), w.classic);
     EXPECT_EQ(w.tracker.lastTrackTick(), w.now);
+}
+
+// A command chosen a moment after the click, before the tick, still finds it.
+TEST(TargetTracker, AskingForTheTargetTakesThePressesNotYetTaken) {
+    World w;
+    w.pressAt(w.hosted);
+    EXPECT_EQ(w.tracker.targetEditor(), w.hosted);
+    EXPECT_EQ(w.tracker.editorKind(), EditorKind::HostedEditor);
 }
 
 TEST(TargetTracker, ClassNamesDecideTheKind) {

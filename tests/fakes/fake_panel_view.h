@@ -7,7 +7,7 @@
 
 namespace quorvane::fakes {
 
-// The panel as a record of its state; starts as designed: 243 x 560 at 50, 50.
+// The panel as a record of its state; starts at 243 x 560 at 50, 50, hidden.
 class FakePanelView : public PanelView {
 public:
     Rect bounds() override { return rect; }

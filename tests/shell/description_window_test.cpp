@@ -17,7 +17,7 @@
 namespace quorvane::shell {
 namespace {
 
-// The panel stands as designed (243 x 560 at 50, 50); the settings file is a
+// The panel stands at its first place (243 x 560 at 50, 50); the settings file is a
 // real one in a fresh directory.
 class DescriptionWindowTest : public ::testing::Test {
 protected:
