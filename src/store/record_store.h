@@ -39,6 +39,15 @@ public:
     ResultSetHandle currentQuery() const { return currentQuery_; }
     bool opened() const { return opened_; }
 
+    // A statement or a step that failed since Open or clearError: a damaged
+    // page ends a set as PastEnd does, and this tells the two apart.
+    // Without a connection every operation fails, so this is true.
+    bool failed() const;
+    DbError lastError() const;
+    void clearError();
+    // The engine's consistency check of the whole file; false on any finding.
+    bool quickCheck();
+
 private:
     void replaceCurrentQuery(ResultSetHandle handle);
     std::string fieldText(std::string_view field, OptionalHandle handle);

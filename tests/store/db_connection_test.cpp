@@ -1,8 +1,10 @@
 #include "store/db_connection.h"
 
 #include <gtest/gtest.h>
+#include <sqlite3.h>
 
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -91,6 +93,45 @@ TEST_F(StoreConnection, ClosedConnectionRejectsEverything) {
     EXPECT_NE(fresh, stale);
     EXPECT_TRUE(control.pastEnd(stale));
     EXPECT_EQ(text(fresh, "命令"), "a");
+}
+
+// A failure stays recorded until cleared or the next open, whatever runs after it.
+TEST_F(StoreConnection, FailuresAreRecordedUntilCleared) {
+    struct Case {
+        const char* name;
+        std::function<void(DbConnection&)> fail;
+        int code;
+    };
+    const Case cases[] = {
+        {"unknown table", [](DbConnection& c) { c.execute("delete from no_such_table"); }, SQLITE_ERROR},
+        {"width exceeded",
+         [](DbConnection& c) { c.execute("insert into 命令表(命令) values (printf('%300s','x'))"); },
+         SQLITE_CONSTRAINT},
+        {"two statements", [](DbConnection& c) { c.execute("select 1; select 2"); }, SQLITE_MISUSE},
+        {"a set that writes", [](DbConnection& c) { c.openResultSet("delete from 命令表"); }, SQLITE_MISUSE},
+        {"closed",
+         [](DbConnection& c) {
+             c.close();
+             c.execute("select 1");
+         },
+         SQLITE_MISUSE},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        ASSERT_TRUE(control.open(libraryPath(), kLibraryPassword));
+        EXPECT_FALSE(control.failed());
+        c.fail(control);
+        EXPECT_TRUE(control.failed());
+        EXPECT_EQ(control.lastError().code, c.code);
+        EXPECT_FALSE(control.lastError().message.empty());
+        if (control.isOpen()) {
+            EXPECT_TRUE(control.execute("select 1"));
+            EXPECT_TRUE(control.failed()) << "a later success does not hide it";
+        }
+        control.clearError();
+        EXPECT_FALSE(control.failed());
+        EXPECT_EQ(control.lastError().code, 0);
+    }
 }
 
 }  // namespace

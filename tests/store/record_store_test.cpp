@@ -251,6 +251,9 @@ TEST_F(RecordStoreOps, WithoutConnectionRejectsEverything) {
         EXPECT_EQ(cells, (Rows{{""}}));
         EXPECT_FALSE(store->DeleteWhere("命令表", "1=1"));
         EXPECT_FALSE(store->DeleteAll("命令表"));
+        EXPECT_TRUE(store->failed());
+        EXPECT_NE(store->lastError().code, 0);
+        EXPECT_FALSE(store->quickCheck());
         store->NextRecord();
         store->FirstRecord();
         store->CloseQuery();
