@@ -19,6 +19,8 @@ struct DbConnection::ResultSet {
 
 namespace {
 
+constexpr int kBusyTimeoutMs = 3000;
+
 bool equalsIgnoringAsciiCase(std::string_view a, std::string_view b) {
     if (a.size() != b.size()) return false;
     for (std::size_t i = 0; i < a.size(); ++i) {
@@ -63,6 +65,9 @@ bool DbConnection::open(const std::filesystem::path& path, const std::string& pa
         recordError(opened, sqlite3_errstr(opened));
         return false;
     }
+    // A backup, a second instance or a virus scanner may hold the file for a
+    // moment; waiting a little beats failing the open or the user's edit.
+    sqlite3_busy_timeout(db, kBusyTimeoutMs);
     // The header was read before SQLite had the file; ask the engine too.
     if (pragmaInt(db, "PRAGMA application_id") != detail::kLibraryApplicationId ||
         pragmaInt(db, "PRAGMA user_version") != detail::passwordVerifier(password)) {

@@ -3,9 +3,12 @@
 #include <gtest/gtest.h>
 #include <sqlite3.h>
 
+#include <chrono>
 #include <cstdint>
 #include <functional>
+#include <future>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "library_fixture.h"
@@ -131,6 +134,49 @@ TEST_F(StoreConnection, FailuresAreRecordedUntilCleared) {
         control.clearError();
         EXPECT_FALSE(control.failed());
         EXPECT_EQ(control.lastError().code, 0);
+    }
+}
+
+// Another connection holds the file for a moment (a backup, a second
+// instance); the operation waits for it instead of failing at once.
+TEST_F(StoreConnection, WaitsForALockHeldForAMoment) {
+    struct Case {
+        const char* name;
+        const char* lock;  // what the other connection holds
+        std::function<bool(DbConnection&, const std::filesystem::path&)> act;
+    };
+    const Case cases[] = {
+        {"write during another's write", "begin immediate",
+         [](DbConnection& c, const std::filesystem::path&) {
+             return c.execute("insert into 命令表(命令) values ('mine')");
+         }},
+        {"open during another's exclusive hold", "begin exclusive",
+         [](DbConnection& c, const std::filesystem::path& library) {
+             c.close();
+             return c.open(library, kLibraryPassword);
+         }},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        std::promise<bool> locked;
+        std::future<bool> lockedNow = locked.get_future();
+        std::thread holder([&] {
+            sqlite3* other = nullptr;
+            sqlite3_open(libraryPath().string().c_str(), &other);
+            const bool holds = sqlite3_exec(other, c.lock, nullptr, nullptr, nullptr) == SQLITE_OK;
+            locked.set_value(holds);
+            if (holds) {
+                std::this_thread::sleep_for(std::chrono::milliseconds(200));  // the moment it holds the file
+                sqlite3_exec(other, "commit", nullptr, nullptr, nullptr);
+            }
+            sqlite3_close(other);
+        });
+        ASSERT_EQ(lockedNow.wait_for(std::chrono::seconds(10)), std::future_status::ready);
+        const bool holds = lockedNow.get();
+        const bool done = holds && c.act(control, libraryPath());
+        holder.join();
+        ASSERT_TRUE(holds);
+        EXPECT_TRUE(done) << control.lastError().message;
     }
 }
 
