@@ -92,11 +92,19 @@ bool DbConnection::isOpen() const {
 }
 
 bool DbConnection::execute(const std::string& sql) {
+    changes_ = 0;
     sqlite3_stmt* stmt = prepareSingle(sql);
     if (stmt == nullptr) return false;
+    // Counted around the statement: sqlite3_changes keeps the figure of an
+    // earlier write when this one (begin, commit) writes no rows.
+    const int before = sqlite3_total_changes(db_);
     int rc = SQLITE_ROW;
     while (rc == SQLITE_ROW) rc = sqlite3_step(stmt);
-    if (rc != SQLITE_DONE) recordEngineError(rc);
+    if (rc == SQLITE_DONE) {
+        changes_ = sqlite3_total_changes(db_) - before;
+    } else {
+        recordEngineError(rc);
+    }
     sqlite3_finalize(stmt);
     return rc == SQLITE_DONE;
 }

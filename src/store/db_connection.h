@@ -51,6 +51,8 @@ public:
     // The engine's own consistency check of the whole file (PRAGMA quick_check):
     // true only when it finds nothing wrong.
     bool quickCheck();
+    // Rows the last execute inserted, changed or deleted; 0 when it failed.
+    int changes() const { return changes_; }
 
     // A failed statement or step is recorded here and stays until open or
     // clearError, so a loop that stopped early can be told from one that ended.
@@ -69,6 +71,7 @@ private:
     sqlite3* db_ = nullptr;
     std::map<ResultSetHandle, std::unique_ptr<ResultSet>> sets_;
     ResultSetHandle lastHandle_ = 0;
+    int changes_ = 0;
     DbError lastError_;
 };
 

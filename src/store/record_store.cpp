@@ -188,6 +188,10 @@ void RecordStore::clearError() {
     if (dbControl_ != nullptr) dbControl_->clearError();
 }
 
+int RecordStore::changes() const {
+    return dbControl_ != nullptr ? dbControl_->changes() : 0;
+}
+
 bool RecordStore::quickCheck() {
     return dbControl_ != nullptr && dbControl_->quickCheck();
 }

@@ -45,6 +45,9 @@ public:
     bool failed() const;
     DbError lastError() const;
     void clearError();
+    // Rows the last Insert, Update, DeleteWhere or DeleteAll changed; 0 when it
+    // failed. A write meant for one row can check that it touched exactly one.
+    int changes() const;
     // The engine's consistency check of the whole file; false on any finding.
     bool quickCheck();
 

@@ -187,6 +187,41 @@ TEST_F(RecordStoreOps, UpdateAndDelete) {
     EXPECT_TRUE(column("命令库", "命令名").empty());
 }
 
+// A write aimed at one row can tell that it touched none, or more than one.
+TEST_F(RecordStoreOps, ChangesCountsTheRowsOfTheLastWrite) {
+    for (const char* name : {"a", "b", "b2"}) ASSERT_TRUE(addCommand(name, "1"));
+    ASSERT_TRUE(addCommand("c", "2"));
+    struct Case {
+        const char* name;
+        std::function<bool(RecordStore&)> write;
+        bool result;
+        int changes;
+    };
+    const Case cases[] = {
+        {"update of no row", [](RecordStore& s) { return s.Update("命令库", "中文名='x'", "命令名='none'"); },
+         true, 0},
+        {"update of one row", [](RecordStore& s) { return s.Update("命令库", "中文名='x'", "命令名='a'"); },
+         true, 1},
+        {"update of two rows",
+         [](RecordStore& s) { return s.Update("命令库", "中文名='x'", "命令名 like 'b%'"); }, true, 2},
+        {"refused update", [](RecordStore& s) { return s.Update("命令库", "no_such_column='x'", ""); }, false,
+         0},
+        {"delete of no row", [](RecordStore& s) { return s.DeleteWhere("命令库", "命令名='none'"); }, true,
+         0},
+        {"delete of one row", [](RecordStore& s) { return s.DeleteWhere("命令库", "命令名='a'"); }, true, 1},
+        {"delete of two rows", [](RecordStore& s) { return s.DeleteWhere("命令库", "分类='1'"); }, true, 2},
+        {"insert", [](RecordStore& s) { return s.Insert("命令表", "命令", "'w'"); }, true, 1},
+        {"delete all", [](RecordStore& s) { return s.DeleteAll("命令库"); }, true, 1},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        EXPECT_EQ(c.write(db), c.result);
+        EXPECT_EQ(db.changes(), c.changes);
+        column("命令库", "命令名");
+        EXPECT_EQ(db.changes(), c.changes) << "reading leaves the figure alone";
+    }
+}
+
 TEST_F(RecordStoreOps, ReadColumnReplacesTheList) {
     ASSERT_TRUE(addHint("alpha"));
     ASSERT_TRUE(addHint("beta"));
@@ -253,6 +288,7 @@ TEST_F(RecordStoreOps, WithoutConnectionRejectsEverything) {
         EXPECT_FALSE(store->DeleteAll("命令表"));
         EXPECT_TRUE(store->failed());
         EXPECT_NE(store->lastError().code, 0);
+        EXPECT_EQ(store->changes(), 0);
         EXPECT_FALSE(store->quickCheck());
         store->NextRecord();
         store->FirstRecord();
