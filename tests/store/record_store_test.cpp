@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -219,6 +220,47 @@ TEST_F(RecordStoreOps, ChangesCountsTheRowsOfTheLastWrite) {
         EXPECT_EQ(db.changes(), c.changes);
         column("命令库", "命令名");
         EXPECT_EQ(db.changes(), c.changes) << "reading leaves the figure alone";
+    }
+}
+
+// Wildcards and quotes typed into a prefix match only themselves.
+TEST_F(RecordStoreOps, PrefixConditionTakesThePrefixLiterally) {
+    const std::vector<std::string> words = {"a_b",  "axb",  "a%c",  "abc",  "a\\x",
+                                            "a\\_", "it's", "itxs", "A_B2", ""};
+    for (const std::string& word : words) ASSERT_TRUE(addHint(word)) << word;
+    struct Case {
+        std::string prefix;
+        std::set<std::string> matches;
+    };
+    const Case cases[] = {
+        {"a_", {"a_b", "A_B2"}},  // like ignores case
+        {"a%", {"a%c"}},
+        {"a\\", {"a\\x", "a\\_"}},
+        {"a\\_", {"a\\_"}},
+        {"it'", {"it's"}},
+        {"%", {}},
+        {"_", {}},
+        {"", {"a_b", "axb", "a%c", "abc", "a\\x", "a\\_", "it's", "itxs", "A_B2", ""}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.prefix);
+        const std::vector<std::string> found = column("命令表", "命令", sqlLikePrefix("命令", c.prefix));
+        EXPECT_EQ(std::set<std::string>(found.begin(), found.end()), c.matches);
+    }
+}
+
+// The hint lookup runs a prefix query per keystroke: it must search the index, not scan.
+TEST_F(RecordStoreOps, PrefixQueryOnHintWordsUsesTheIndex) {
+    for (const std::string prefix : {"a_", "it'", "%", "\\"}) {
+        SCOPED_TRACE(prefix);
+        const ResultSetHandle plan = control.openResultSet("explain query plan select * from 命令表 where " +
+                                                           sqlLikePrefix("命令", prefix));
+        ASSERT_NE(plan, 0) << control.lastError().message;
+        const FieldValue detail = control.read(plan, "detail");
+        const std::string* text = std::get_if<std::string>(&detail);
+        ASSERT_NE(text, nullptr);
+        EXPECT_NE(text->find("USING INDEX 命令表_命令"), std::string::npos) << *text;
+        control.closeResultSet(plan);
     }
 }
 
