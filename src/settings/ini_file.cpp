@@ -9,6 +9,8 @@
 #include <utility>
 #include <vector>
 
+#include "settings/ini_text.h"
+
 namespace quorvane::settings {
 namespace {
 
@@ -100,22 +102,22 @@ std::string_view cutValue(std::string_view value) {
 
 struct Line {
     std::string_view text;    // without its line end
-    std::string_view ending;  // "\r\n", "\n" or empty for an unterminated last line
+    std::string_view ending;  // "\r\n", "\n", "\r" or empty for an unterminated last line
 };
 
+// Editors end lines with CR LF, LF or a lone CR; each ends a line here.
 std::vector<Line> splitLines(std::string_view bytes) {
     std::vector<Line> lines;
     std::size_t start = 0;
     while (start < bytes.size()) {
-        const std::size_t newline = bytes.find('\n', start);
-        if (newline == std::string_view::npos) {
+        const std::size_t end = bytes.find_first_of("\r\n", start);
+        if (end == std::string_view::npos) {
             lines.push_back({bytes.substr(start), {}});
             break;
         }
-        std::size_t textEnd = newline;
-        if (textEnd > start && bytes[textEnd - 1] == '\r') --textEnd;
-        lines.push_back({bytes.substr(start, textEnd - start), bytes.substr(textEnd, newline + 1 - textEnd)});
-        start = newline + 1;
+        const std::size_t endLength = bytes.compare(end, 2, "\r\n") == 0 ? 2 : 1;
+        lines.push_back({bytes.substr(start, end - start), bytes.substr(end, endLength)});
+        start = end + endLength;
     }
     return lines;
 }
@@ -259,7 +261,8 @@ std::string IniFile::read(std::string_view section, std::string_view key,
     const std::string gbkKey = codec_.fromUtf8(trim(key), CodePage::Gbk);
     if (gbkSection.empty() || gbkKey.empty()) return std::string(defaultValue);
 
-    const std::vector<Line> lines = splitLines(bytes);
+    const GbkText text = toGbkText(bytes, codec_);
+    const std::vector<Line> lines = splitLines(text.bytes);
     const Lookup found = findKey(lines, gbkSection, gbkKey);
     if (!found.keyLine) return std::string(defaultValue);
     const std::string_view line = lines[*found.keyLine].text;
@@ -301,13 +304,17 @@ bool IniFile::write(std::string_view section, std::string_view key, std::string_
         }
     }
 
-    const std::vector<Line> lines = splitLines(old);
+    // Written back whole in GBK, the file's own format; text GBK cannot hold
+    // (from a UTF-8 or UTF-16 file) would be lost, so such a file is left alone.
+    const GbkText text = toGbkText(old, codec_);
+    if (!text.exact) return false;
+    const std::vector<Line> lines = splitLines(text.bytes);
     const Lookup found = findKey(lines, gbkSection, gbkKey);
     const std::string storedValue = quoteIfNeeded(gbkValue);
     const std::string keyLine = gbkKey + "=" + storedValue + "\r\n";
 
     std::string updated;
-    updated.reserve(old.size() + keyLine.size() + gbkSection.size() + 4);
+    updated.reserve(text.bytes.size() + keyLine.size() + gbkSection.size() + 4);
     for (std::size_t i = 0; i < lines.size(); ++i) {
         const Line& line = lines[i];
         if (found.keyLine == i) {

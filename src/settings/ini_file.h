@@ -1,7 +1,8 @@
 #pragma once
 // A private-profile (INI) file: GBK bytes on disk, section and key names
 // matched without regard to case, a missing file/section/key reads as the
-// default. Every write replaces the file atomically.
+// default. Every write replaces the file atomically. A file a text editor
+// saved as UTF-8 or UTF-16 reads too, and the next write turns it back into GBK.
 #include <filesystem>
 #include <string>
 #include <string_view>

@@ -6,40 +6,33 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <optional>
 #include <string>
 #include <vector>
 
-#include "fakes/fake_text_codec.h"
-#include "fakes/temp_dir.h"
+#include "ini_fixture.h"
 
 namespace quorvane::settings {
 namespace {
 
+using testing::SettingsIniFileTest;
 namespace fs = std::filesystem;
 
-class SettingsIniFileTest : public ::testing::Test {
-protected:
-    void putFile(const std::string& bytes) {
-        std::ofstream out(path, std::ios::binary | std::ios::trunc);
-        out << bytes;
+// The text as an editor saves it as "Unicode": UTF-16 after a byte order mark.
+std::string utf16File(std::u16string_view text, bool bigEndian) {
+    std::string bytes = bigEndian ? "\xFE\xFF" : "\xFF\xFE";
+    for (const char16_t unit : text) {
+        const char high = static_cast<char>(unit >> 8);
+        const char low = static_cast<char>(unit & 0xFF);
+        bytes += bigEndian ? high : low;
+        bytes += bigEndian ? low : high;
     }
-    std::string fileBytes() const {
-        std::ifstream in(path, std::ios::binary);
-        return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-    }
-    std::vector<fs::path> directoryEntries() const {
-        std::vector<fs::path> entries;
-        for (const auto& entry : fs::directory_iterator(dir.path()))
-            entries.push_back(entry.path().filename());
-        return entries;
-    }
-    std::string gbk(std::string_view utf8) const { return codec.fromUtf8(utf8, CodePage::Gbk); }
+    return bytes;
+}
 
-    fakes::TempDir dir;
-    fakes::FakeTextCodec codec;
-    fs::path path = dir / "mlkpz.ini";
-    IniFile ini{path, codec};
-};
+// One settings file in UTF-8 (this source's encoding) and UTF-16.
+const std::string kUtf8Text = "[xitong]\r\nzdtjfh=假\r\n[shezhi]\r\n宽度=300\r\n";
+const std::u16string kUtf16Text = u"[xitong]\r\nzdtjfh=假\r\n[shezhi]\r\n宽度=300\r\n";
 
 TEST_F(SettingsIniFileTest, MissingFileReadsTheDefaultAndIsNotCreated) {
     EXPECT_EQ(ini.read("xitong", "zdtjfh", "真"), "真");
@@ -296,6 +289,70 @@ TEST_F(SettingsIniFileTest, FailedWriteWhenThePathCannotHoldAFile) {
     std::vector<fs::path> entries = directoryEntries();
     std::sort(entries.begin(), entries.end());
     EXPECT_EQ(entries, (std::vector<fs::path>{"mlkpz.ini", "run"})) << "no temporary file left";
+}
+
+// A text editor may have saved the file as UTF-8 or UTF-16, or with other line ends.
+TEST_F(SettingsIniFileTest, ReadsFilesAsTextEditorsSaveThem) {
+    struct Case {
+        const char* name;
+        std::string bytes;
+        const char* option;
+        const char* width;
+    };
+    const Case cases[] = {
+        {"GBK, as the program writes it",
+         "[xitong]\r\nzdtjfh=\xBC\xD9\r\n[shezhi]\r\n\xBF\xED\xB6\xC8=300\r\n", "假", "300"},
+        {"UTF-8 after a byte order mark", "\xEF\xBB\xBF" + kUtf8Text, "假", "300"},
+        {"UTF-8 without a mark", kUtf8Text, "假", "300"},
+        {"ASCII after a UTF-8 mark", "\xEF\xBB\xBF[xitong]\r\nzdtjfh=yes\r\n", "yes", "<default>"},
+        {"UTF-8 mark, then GBK lines",
+         "\xEF\xBB\xBF[xitong]\r\nzdtjfh=\xBC\xD9\r\n[shezhi]\r\n\xBF\xED\xB6\xC8=300\r\n", "假", "300"},
+        {"UTF-16 little-endian", utf16File(kUtf16Text, false), "假", "300"},
+        {"UTF-16 big-endian", utf16File(kUtf16Text, true), "假", "300"},
+        {"UTF-16 with a character GBK lacks", utf16File(u"; 😀\r\n" + kUtf16Text, false), "假", "300"},
+        {"lone CR line ends", "[xitong]\rzdtjfh=\xBC\xD9\r[shezhi]\r\xBF\xED\xB6\xC8=300\r", "假", "300"},
+        {"mixed line ends", "[xitong]\nzdtjfh=\xBC\xD9\r[shezhi]\r\n\xBF\xED\xB6\xC8=300", "假", "300"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        putFile(c.bytes);
+        EXPECT_EQ(ini.read("xitong", "zdtjfh", "<default>"), c.option);
+        EXPECT_EQ(ini.read("shezhi", "宽度", "<default>"), c.width);
+    }
+}
+
+// The next write turns the file back into GBK, with one section of each name.
+// Text GBK cannot hold would be lost that way: such a file is left as it is.
+TEST_F(SettingsIniFileTest, WritesEditorSavedFilesBackInGbk) {
+    const std::string gbkText = "[xitong]\r\nzdtjfh=\xD5\xE6\r\n[shezhi]\r\n\xBF\xED\xB6\xC8=300\r\n";
+    struct Case {
+        const char* name;
+        std::string before;
+        std::optional<std::string> after;  // nullopt: the write is refused
+    };
+    const Case cases[] = {
+        {"UTF-8 after a byte order mark", "\xEF\xBB\xBF" + kUtf8Text, gbkText},
+        {"UTF-8 without a mark", kUtf8Text, gbkText},
+        {"UTF-16 little-endian", utf16File(kUtf16Text, false), gbkText},
+        {"UTF-16 big-endian", utf16File(kUtf16Text, true), gbkText},
+        {"UTF-8 mark, then GBK lines", "\xEF\xBB\xBF[xitong]\r\nzdtjfh=\xBC\xD9\r\n",
+         "[xitong]\r\nzdtjfh=\xD5\xE6\r\n"},
+        {"lone CR line ends", "[xitong]\rzdtjfh=\xBC\xD9\r[shezhi]\r",
+         "[xitong]\rzdtjfh=\xD5\xE6\r[shezhi]\r"},
+        {"lone CR line ends, new key", "[xitong]\rmlts=1\r[shezhi]\r",
+         "[xitong]\rmlts=1\rzdtjfh=\xD5\xE6\r\n[shezhi]\r"},
+        {"UTF-8 with a character GBK lacks", "; 😀\r\n" + kUtf8Text, std::nullopt},
+        {"UTF-16 with a character GBK lacks", utf16File(u"; 😀\r\n" + kUtf16Text, true), std::nullopt},
+        {"UTF-16 cut inside a character", utf16File(kUtf16Text, false) + "x", std::nullopt},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        putFile(c.before);
+        EXPECT_EQ(ini.write("xitong", "zdtjfh", "真"), c.after.has_value());
+        EXPECT_EQ(fileBytes(), c.after.value_or(c.before));
+        EXPECT_EQ(ini.read("xitong", "zdtjfh"), c.after ? "真" : "假");
+    }
+    EXPECT_EQ(directoryEntries(), std::vector<fs::path>{"mlkpz.ini"});
 }
 
 }  // namespace
