@@ -9,6 +9,7 @@
 #include <utility>
 #include <vector>
 
+#include "settings/file_io.h"
 #include "settings/ini_text.h"
 
 namespace quorvane::settings {
@@ -235,6 +236,12 @@ bool replaceFile(const std::filesystem::path& path, std::string_view bytes,
     return true;
 }
 
+std::filesystem::path lockPathFor(const std::filesystem::path& target) {
+    std::filesystem::path lock = target;
+    lock += ".lock";
+    return lock;
+}
+
 bool hasLineBreak(std::string_view text) {
     return text.find_first_of("\r\n") != std::string_view::npos;
 }
@@ -250,8 +257,8 @@ bool writable(std::string_view section, std::string_view key, std::string_view v
 
 }  // namespace
 
-IniFile::IniFile(std::filesystem::path path, const TextCodec& codec)
-    : path_(std::move(path)), codec_(codec) {}
+IniFile::IniFile(std::filesystem::path path, const TextCodec& codec, std::chrono::milliseconds lockWait)
+    : path_(std::move(path)), codec_(codec), lockWait_(lockWait) {}
 
 std::string IniFile::read(std::string_view section, std::string_view key,
                           std::string_view defaultValue) const {
@@ -283,6 +290,11 @@ bool IniFile::write(std::string_view section, std::string_view key, std::string_
         codec_.toUtf8(gbkSection, CodePage::Gbk) != section) {
         return false;
     }
+
+    // The whole read-modify-replace under one lock: two writers each adding a
+    // key would otherwise both start from the same old file, and one key be lost.
+    const std::optional<FileLock> lock = FileLock::acquire(lockPathFor(path_), lockWait_);
+    if (!lock) return false;
 
     std::string old;
     std::optional<std::filesystem::perms> permissions;
