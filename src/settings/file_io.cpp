@@ -1,6 +1,7 @@
 #include "settings/file_io.h"
 
 #include <cerrno>
+#include <system_error>
 #include <thread>
 #include <utility>
 
@@ -42,6 +43,26 @@ void unlock(const std::filesystem::path&, int descriptor) {
     _close(descriptor);
 }
 
+int writeSome(int descriptor, const char* data, std::size_t size) {
+    return _write(descriptor, data, static_cast<unsigned>(size));
+}
+
+int createExclusively(const std::filesystem::path& path) {
+    int descriptor = -1;
+    const errno_t error =
+        _wsopen_s(&descriptor, path.c_str(), _O_CREAT | _O_EXCL | _O_WRONLY | _O_BINARY | _O_NOINHERIT,
+                  _SH_DENYNO, _S_IREAD | _S_IWRITE);
+    return error == 0 ? descriptor : -1;
+}
+
+bool flushToDisk(int descriptor) {
+    return _commit(descriptor) == 0;
+}
+
+bool closeFile(int descriptor) {
+    return _close(descriptor) == 0;
+}
+
 #else
 
 // flock belongs to the open file, so two objects of one process exclude each
@@ -72,6 +93,22 @@ void unlock(const std::filesystem::path& lockPath, int descriptor) {
     ::close(descriptor);
 }
 
+int writeSome(int descriptor, const char* data, std::size_t size) {
+    return static_cast<int>(::write(descriptor, data, size));
+}
+
+int createExclusively(const std::filesystem::path& path) {
+    return ::open(path.c_str(), O_CREAT | O_EXCL | O_WRONLY | O_CLOEXEC, 0666);
+}
+
+bool flushToDisk(int descriptor) {
+    return ::fsync(descriptor) == 0;
+}
+
+bool closeFile(int descriptor) {
+    return ::close(descriptor) == 0;
+}
+
 #endif
 
 }  // namespace
@@ -93,6 +130,27 @@ FileLock::FileLock(FileLock&& other) noexcept
 
 FileLock::~FileLock() {
     if (descriptor_ >= 0) unlock(path_, descriptor_);
+}
+
+bool writeNewFile(const std::filesystem::path& path, std::string_view bytes) {
+    const int descriptor = createExclusively(path);
+    if (descriptor < 0) return false;
+    bool written = true;
+    while (written && !bytes.empty()) {
+        const int count = writeSome(descriptor, bytes.data(), bytes.size());
+        if (count < 0 && errno == EINTR) continue;
+        written = count > 0;
+        if (written) bytes.remove_prefix(static_cast<std::size_t>(count));
+    }
+    // On the disk before the rename: a power loss then leaves the old file or
+    // the new one, never an empty one.
+    written = written && flushToDisk(descriptor);
+    written = closeFile(descriptor) && written;
+    if (!written) {
+        std::error_code ignored;
+        std::filesystem::remove(path, ignored);
+    }
+    return written;
 }
 
 }  // namespace quorvane::settings

@@ -1,10 +1,12 @@
 #pragma once
 // What the settings writer needs from the file system beyond the standard
-// library: an exclusive lock between processes. Only the C runtime (POSIX
-// calls on Linux, <io.h> on Windows), so the core stays free of <windows.h>.
+// library: an exclusive lock between processes, and a new file that is on the
+// disk before it is renamed into place. Only the C runtime (POSIX calls on
+// Linux, <io.h> on Windows), so the core stays free of <windows.h>.
 #include <chrono>
 #include <filesystem>
 #include <optional>
+#include <string_view>
 
 namespace quorvane::settings {
 
@@ -32,5 +34,10 @@ private:
     std::filesystem::path path_;
     int descriptor_ = -1;
 };
+
+// Creates `path`, which must not exist yet (no file, directory or link of that
+// name: nothing is followed or reused), writes `bytes` and flushes them to the
+// disk. False, leaving nothing behind, when any step fails.
+bool writeNewFile(const std::filesystem::path& path, std::string_view bytes);
 
 }  // namespace quorvane::settings

@@ -4,7 +4,6 @@
 #include <fstream>
 #include <iterator>
 #include <optional>
-#include <random>
 #include <system_error>
 #include <utility>
 #include <vector>
@@ -197,34 +196,43 @@ LoadResult loadFile(const std::filesystem::path& path, std::string& bytes) {
     return in.bad() ? LoadResult::Failed : LoadResult::Loaded;
 }
 
-// A name beside the file, unlikely to meet another writer's.
-std::filesystem::path temporaryPathFor(const std::filesystem::path& path) {
-    static std::mt19937 generator{std::random_device{}()};
+// Temporaries are named after the file: "mlkpz.ini.tmp" and a number.
+constexpr std::string_view kTemporaryMark = ".tmp";
+constexpr int kTemporaryNames = 100;
+
+std::filesystem::path temporaryName(const std::filesystem::path& path, int number) {
     std::filesystem::path temporary = path;
-    temporary += ".tmp" + std::to_string(generator() % 1000000);
+    temporary += std::string(kTemporaryMark) + std::to_string(number);
     return temporary;
 }
 
-// Writes the whole file beside the old one, then renames it over, so the old
-// file is either untouched or wholly replaced.
+bool isTemporaryOf(const std::filesystem::path& candidate, const std::filesystem::path& path) {
+    const std::u8string name = candidate.filename().u8string();
+    std::u8string prefix = path.filename().u8string();
+    prefix.append(kTemporaryMark.begin(), kTemporaryMark.end());
+    if (name.size() <= prefix.size() || name.compare(0, prefix.size(), prefix) != 0) return false;
+    for (std::size_t i = prefix.size(); i < name.size(); ++i)
+        if (name[i] < u8'0' || name[i] > u8'9') return false;
+    return true;
+}
+
+bool pathTaken(const std::filesystem::path& path) {
+    std::error_code error;
+    return std::filesystem::symlink_status(path, error).type() != std::filesystem::file_type::not_found;
+}
+
+// Writes the whole file beside the old one, on the disk, then renames it over,
+// so the old file is either untouched or wholly replaced.
 bool replaceFile(const std::filesystem::path& path, std::string_view bytes,
                  std::optional<std::filesystem::perms> permissions) {
+    // A name left taken by a writer that was killed is skipped; the temporary
+    // is created exclusively, so no two writers ever share one.
+    std::filesystem::path temporary;
+    for (int number = 1; number <= kTemporaryNames && temporary.empty(); ++number) {
+        if (!pathTaken(temporaryName(path, number))) temporary = temporaryName(path, number);
+    }
+    if (temporary.empty() || !writeNewFile(temporary, bytes)) return false;
     std::error_code error;
-    std::filesystem::path temporary = temporaryPathFor(path);
-    for (int attempt = 0; attempt < 8 && std::filesystem::exists(temporary, error); ++attempt) {
-        temporary = temporaryPathFor(path);
-    }
-    if (std::filesystem::exists(temporary, error)) return false;
-    {
-        std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
-        if (!out) return false;
-        out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-        out.close();
-        if (!out) {
-            std::filesystem::remove(temporary, error);
-            return false;
-        }
-    }
     // Renaming would otherwise give the file the temporary's default rights.
     if (permissions) std::filesystem::permissions(temporary, *permissions, error);
     std::filesystem::rename(temporary, path, error);
@@ -350,6 +358,27 @@ bool IniFile::write(std::string_view section, std::string_view key, std::string_
         updated.append(keyLine);
     }
     return replaceFile(path_, updated, permissions);
+}
+
+int IniFile::removeStaleTemporaries() {
+    const std::optional<FileLock> lock = FileLock::acquire(lockPathFor(path_), lockWait_);
+    if (!lock) return 0;
+    std::vector<std::filesystem::path> stale;
+    std::error_code error;
+    const std::filesystem::path folder = path_.has_parent_path() ? path_.parent_path() : ".";
+    for (std::filesystem::directory_iterator it(folder, error), end; !error && it != end;
+         it.increment(error)) {
+        std::error_code typeError;
+        if (isTemporaryOf(it->path(), path_) &&
+            it->symlink_status(typeError).type() == std::filesystem::file_type::regular)
+            stale.push_back(it->path());
+    }
+    int removed = 0;
+    for (const std::filesystem::path& file : stale) {
+        std::error_code removeError;
+        if (std::filesystem::remove(file, removeError)) ++removed;
+    }
+    return removed;
 }
 
 }  // namespace quorvane::settings

@@ -28,6 +28,11 @@ public:
     // longer than the lock wait; the old file is then intact.
     bool write(std::string_view section, std::string_view key, std::string_view value);
 
+    // Removes the temporary files that writers killed mid-write left beside the
+    // file; for start-up. Only while holding the writers' lock, so none of them
+    // is still being written. How many were removed.
+    int removeStaleTemporaries();
+
     const std::filesystem::path& path() const { return path_; }
 
 private:

@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <iterator>
 #include <optional>
 #include <string>
@@ -15,6 +16,7 @@
 namespace quorvane::settings {
 namespace {
 
+using testing::bytesOf;
 using testing::SettingsIniFileTest;
 namespace fs = std::filesystem;
 
@@ -353,6 +355,57 @@ TEST_F(SettingsIniFileTest, WritesEditorSavedFilesBackInGbk) {
         EXPECT_EQ(ini.read("xitong", "zdtjfh"), c.after ? "真" : "假");
     }
     EXPECT_EQ(directoryEntries(), std::vector<fs::path>{"mlkpz.ini"});
+}
+
+// Whatever already has the temporary's name is neither written through nor renamed into place.
+TEST_F(SettingsIniFileTest, TemporaryIsAlwaysANewFile) {
+    const fs::path taken = dir / "mlkpz.ini.tmp1";
+    const fs::path victim = dir / "victim";
+    const struct {
+        const char* name;
+        std::function<void()> plant;
+    } cases[] = {
+        {"a file", [&] { std::ofstream(taken) << "not mine"; }},
+        {"a link to a file not made yet", [&] { fs::create_symlink(victim, taken); }},
+        {"a directory", [&] { fs::create_directory(taken); }},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        fs::remove_all(taken);
+        putFile("[xitong]\r\nzdtjfh=\xBC\xD9\r\n");
+        c.plant();
+        const fs::file_type planted = fs::symlink_status(taken).type();
+        const std::string plantedBytes = fs::is_regular_file(taken) ? bytesOf(taken) : "";
+
+        ASSERT_TRUE(ini.write("xitong", "zdtjfh", "真"));
+        EXPECT_EQ(fileBytes(), "[xitong]\r\nzdtjfh=\xD5\xE6\r\n");
+        EXPECT_TRUE(fs::is_regular_file(fs::symlink_status(path)));
+        EXPECT_EQ(fs::symlink_status(taken).type(), planted);
+        EXPECT_EQ(fs::is_regular_file(taken) ? bytesOf(taken) : "", plantedBytes);
+        EXPECT_FALSE(fs::exists(fs::symlink_status(victim)));
+    }
+}
+
+// Start-up removes what killed writers left: the file's temporaries, nothing else.
+TEST_F(SettingsIniFileTest, RemovesTemporariesLeftByKilledWriters) {
+    const std::string settings = "[xitong]\r\nzdtjfh=\xD5\xE6\r\n";
+    putFile(settings);
+    const struct {
+        const char* name;
+        bool removed;
+    } files[] = {
+        {"mlkpz.ini.tmp1", true},  {"mlkpz.ini.tmp482913", true}, {"mlkpz.ini.tmp", false},
+        {"mlkpz.ini.tmpx", false}, {"mlkpz.ini.tmp12a", false},   {"mlkpz.ini.tmp1.bak", false},
+        {"other.ini.tmp1", false}, {"mlkpz.ini.bak", false},
+    };
+    for (const auto& f : files) std::ofstream(dir / f.name) << "partial";
+    fs::create_directory(dir / "mlkpz.ini.tmp7");  // not a file a writer made
+
+    EXPECT_EQ(ini.removeStaleTemporaries(), 2);
+    for (const auto& f : files) EXPECT_EQ(fs::exists(dir / f.name), !f.removed) << f.name;
+    EXPECT_TRUE(fs::is_directory(dir / "mlkpz.ini.tmp7"));
+    EXPECT_EQ(fileBytes(), settings);
+    EXPECT_EQ(ini.removeStaleTemporaries(), 0);
 }
 
 }  // namespace

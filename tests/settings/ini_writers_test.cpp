@@ -94,17 +94,22 @@ TEST_F(SettingsIniWriters, TwoWritersAtOnceLoseNoKey) {
     }
 }
 
-// A writer that cannot have the lock in time gives up and says so.
+// A writer that cannot have the lock in time gives up and says so; so does
+// start-up's clean-up, which must not take a temporary from under a writer.
 TEST_F(SettingsIniWriters, LockHeldTooLongFailsTheWriteAndChangesNothing) {
     const std::string original = "[xitong]\r\nzdtjfh=\xBC\xD9\r\n";
     putFile(original);
+    std::ofstream(dir / "mlkpz.ini.tmp1") << "being written";
     IniFile impatient(path, codec, 50ms);
     {
         const std::optional<FileLock> held = FileLock::acquire(dir / "mlkpz.ini.lock", 1s);
         ASSERT_TRUE(held.has_value());
         EXPECT_FALSE(impatient.write("xitong", "zdtjfh", "真"));
         EXPECT_EQ(fileBytes(), original);
+        EXPECT_EQ(impatient.removeStaleTemporaries(), 0);
+        EXPECT_TRUE(fs::exists(dir / "mlkpz.ini.tmp1"));
     }
+    EXPECT_EQ(impatient.removeStaleTemporaries(), 1);
     EXPECT_TRUE(impatient.write("xitong", "zdtjfh", "真"));
     EXPECT_EQ(impatient.read("xitong", "zdtjfh"), "真");
 }
