@@ -298,6 +298,8 @@ bool IniFile::write(std::string_view section, std::string_view key, std::string_
         codec_.toUtf8(gbkSection, CodePage::Gbk) != section) {
         return false;
     }
+    // What a read could not return in full is not written.
+    if (gbkValue.size() > kMaxValueBytes) return false;
 
     // The whole read-modify-replace under one lock: two writers each adding a
     // key would otherwise both start from the same old file, and one key be lost.

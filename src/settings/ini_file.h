@@ -24,8 +24,9 @@ public:
 
     // Values are cut at 10239 bytes (GBK), as a 10240-byte read buffer would.
     std::string read(std::string_view section, std::string_view key, std::string_view defaultValue = "") const;
-    // False when the file could not be written or another writer kept it
-    // longer than the lock wait; the old file is then intact.
+    // False when the file could not be written, another writer kept it longer
+    // than the lock wait, or the value is longer than a read returns; the old
+    // file is then intact.
     bool write(std::string_view section, std::string_view key, std::string_view value);
 
     // Removes the temporary files that writers killed mid-write left beside the

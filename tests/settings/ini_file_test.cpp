@@ -357,6 +357,33 @@ TEST_F(SettingsIniFileTest, WritesEditorSavedFilesBackInGbk) {
     EXPECT_EQ(directoryEntries(), std::vector<fs::path>{"mlkpz.ini"});
 }
 
+// What a read cannot return in full is not written; the limit counts GBK bytes.
+TEST_F(SettingsIniFileTest, ValuesLongerThanAReadReturnsAreRefused) {
+    std::string zhong5119;
+    for (int i = 0; i < 5119; ++i) zhong5119 += "中";  // 10238 bytes in GBK, 15357 in UTF-8
+    const struct {
+        const char* name;
+        std::string value;
+        bool written;
+    } cases[] = {
+        {"10239 bytes", std::string(10239, 'x'), true},
+        {"10240 bytes", std::string(10240, 'x'), false},
+        {"10239 GBK bytes of Chinese", zhong5119 + "a", true},
+        {"10240 GBK bytes of Chinese", zhong5119 + "中", false},
+    };
+    const std::string original = "[a]\r\nx=1\r\n";
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        putFile(original);
+        EXPECT_EQ(ini.write("a", "x", c.value), c.written);
+        if (c.written) {
+            EXPECT_TRUE(ini.read("a", "x") == c.value);
+        } else {
+            EXPECT_EQ(fileBytes(), original);
+        }
+    }
+}
+
 // Whatever already has the temporary's name is neither written through nor renamed into place.
 TEST_F(SettingsIniFileTest, TemporaryIsAlwaysANewFile) {
     const fs::path taken = dir / "mlkpz.ini.tmp1";
