@@ -244,6 +244,21 @@ bool replaceFile(const std::filesystem::path& path, std::string_view bytes,
     return true;
 }
 
+// Where a write goes: the file that symbolic links lead to, so that replacing
+// it keeps the links. A loop of links is left as it is, and reading it fails.
+std::filesystem::path linkTarget(const std::filesystem::path& path) {
+    constexpr int kMaxLinks = 40;
+    std::filesystem::path target = path;
+    for (int hop = 0; hop < kMaxLinks; ++hop) {
+        std::error_code error;
+        if (!std::filesystem::is_symlink(std::filesystem::symlink_status(target, error))) return target;
+        const std::filesystem::path next = std::filesystem::read_symlink(target, error);
+        if (error) return target;
+        target = next.is_absolute() ? next : target.parent_path() / next;
+    }
+    return target;
+}
+
 std::filesystem::path lockPathFor(const std::filesystem::path& target) {
     std::filesystem::path lock = target;
     lock += ".lock";
@@ -303,12 +318,13 @@ bool IniFile::write(std::string_view section, std::string_view key, std::string_
 
     // The whole read-modify-replace under one lock: two writers each adding a
     // key would otherwise both start from the same old file, and one key be lost.
-    const std::optional<FileLock> lock = FileLock::acquire(lockPathFor(path_), lockWait_);
+    const std::filesystem::path target = linkTarget(path_);
+    const std::optional<FileLock> lock = FileLock::acquire(lockPathFor(target), lockWait_);
     if (!lock) return false;
 
     std::string old;
     std::optional<std::filesystem::perms> permissions;
-    switch (loadFile(path_, old)) {
+    switch (loadFile(target, old)) {
         case LoadResult::Failed:
             // Rewriting a file we could not read would lose everything else in it.
             return false;
@@ -316,7 +332,7 @@ bool IniFile::write(std::string_view section, std::string_view key, std::string_
             break;
         case LoadResult::Loaded: {
             std::error_code error;
-            permissions = std::filesystem::status(path_, error).permissions();
+            permissions = std::filesystem::status(target, error).permissions();
             // A read-only file stays as it is, as the platform's own writer leaves it.
             if (error ||
                 (*permissions & std::filesystem::perms::owner_write) == std::filesystem::perms::none) {
@@ -359,19 +375,20 @@ bool IniFile::write(std::string_view section, std::string_view key, std::string_
         updated.append("[" + gbkSection + "]\r\n");
         updated.append(keyLine);
     }
-    return replaceFile(path_, updated, permissions);
+    return replaceFile(target, updated, permissions);
 }
 
 int IniFile::removeStaleTemporaries() {
-    const std::optional<FileLock> lock = FileLock::acquire(lockPathFor(path_), lockWait_);
+    const std::filesystem::path target = linkTarget(path_);
+    const std::optional<FileLock> lock = FileLock::acquire(lockPathFor(target), lockWait_);
     if (!lock) return 0;
     std::vector<std::filesystem::path> stale;
     std::error_code error;
-    const std::filesystem::path folder = path_.has_parent_path() ? path_.parent_path() : ".";
+    const std::filesystem::path folder = target.has_parent_path() ? target.parent_path() : ".";
     for (std::filesystem::directory_iterator it(folder, error), end; !error && it != end;
          it.increment(error)) {
         std::error_code typeError;
-        if (isTemporaryOf(it->path(), path_) &&
+        if (isTemporaryOf(it->path(), target) &&
             it->symlink_status(typeError).type() == std::filesystem::file_type::regular)
             stale.push_back(it->path());
     }

@@ -26,7 +26,8 @@ public:
     std::string read(std::string_view section, std::string_view key, std::string_view defaultValue = "") const;
     // False when the file could not be written, another writer kept it longer
     // than the lock wait, or the value is longer than a read returns; the old
-    // file is then intact.
+    // file is then intact. When the path is a symbolic link, the file it leads
+    // to is replaced and the link stays.
     bool write(std::string_view section, std::string_view key, std::string_view value);
 
     // Removes the temporary files that writers killed mid-write left beside the

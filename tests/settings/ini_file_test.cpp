@@ -384,6 +384,45 @@ TEST_F(SettingsIniFileTest, ValuesLongerThanAReadReturnsAreRefused) {
     }
 }
 
+// Replacing the link by a file would cut the settings off from where they live.
+TEST_F(SettingsIniFileTest, WriteThroughASymbolicLinkReplacesTheFileItLeadsTo) {
+    struct Case {
+        const char* name;
+        std::vector<std::pair<fs::path, fs::path>> links;  // link, where it points
+        bool fileExists;
+    };
+    const fs::path real = dir / "real" / "settings.ini";
+    const Case cases[] = {
+        {"relative link", {{path, "real/settings.ini"}}, true},
+        {"absolute link", {{path, real}}, true},
+        {"chain of links, each relative to its own folder",
+         {{path, "real/hop.ini"}, {dir / "real" / "hop.ini", "settings.ini"}},
+         true},
+        {"link to a file not made yet", {{path, "real/settings.ini"}}, false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        fs::remove_all(dir / "real");
+        fs::remove(path);
+        fs::create_directory(dir / "real");
+        if (c.fileExists)
+            std::ofstream(real, std::ios::binary) << "[xitong]\r\nzdtjfh=\xBC\xD9\r\nmlts=1\r\n";
+        for (const auto& [link, target] : c.links) fs::create_symlink(target, link);
+
+        ASSERT_TRUE(ini.write("xitong", "zdtjfh", "真"));
+        for (const auto& [link, target] : c.links) {
+            EXPECT_TRUE(fs::is_symlink(link)) << link;
+            EXPECT_EQ(fs::read_symlink(link), target);
+        }
+        EXPECT_EQ(bytesOf(real), c.fileExists ? "[xitong]\r\nzdtjfh=\xD5\xE6\r\nmlts=1\r\n"
+                                              : "[xitong]\r\nzdtjfh=\xD5\xE6\r\n");
+        EXPECT_EQ(ini.read("xitong", "zdtjfh"), "真");
+    }
+    std::vector<fs::path> entries = directoryEntries();
+    std::sort(entries.begin(), entries.end());
+    EXPECT_EQ(entries, (std::vector<fs::path>{"mlkpz.ini", "real"})) << "nothing left beside the link";
+}
+
 // Whatever already has the temporary's name is neither written through nor renamed into place.
 TEST_F(SettingsIniFileTest, TemporaryIsAlwaysANewFile) {
     const fs::path taken = dir / "mlkpz.ini.tmp1";
