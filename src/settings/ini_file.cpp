@@ -4,10 +4,12 @@
 #include <fstream>
 #include <iterator>
 #include <optional>
-#include <random>
 #include <system_error>
 #include <utility>
 #include <vector>
+
+#include "settings/file_io.h"
+#include "settings/ini_text.h"
 
 namespace quorvane::settings {
 namespace {
@@ -100,22 +102,22 @@ std::string_view cutValue(std::string_view value) {
 
 struct Line {
     std::string_view text;    // without its line end
-    std::string_view ending;  // "\r\n", "\n" or empty for an unterminated last line
+    std::string_view ending;  // "\r\n", "\n", "\r" or empty for an unterminated last line
 };
 
+// Editors end lines with CR LF, LF or a lone CR; each ends a line here.
 std::vector<Line> splitLines(std::string_view bytes) {
     std::vector<Line> lines;
     std::size_t start = 0;
     while (start < bytes.size()) {
-        const std::size_t newline = bytes.find('\n', start);
-        if (newline == std::string_view::npos) {
+        const std::size_t end = bytes.find_first_of("\r\n", start);
+        if (end == std::string_view::npos) {
             lines.push_back({bytes.substr(start), {}});
             break;
         }
-        std::size_t textEnd = newline;
-        if (textEnd > start && bytes[textEnd - 1] == '\r') --textEnd;
-        lines.push_back({bytes.substr(start, textEnd - start), bytes.substr(textEnd, newline + 1 - textEnd)});
-        start = newline + 1;
+        const std::size_t endLength = bytes.compare(end, 2, "\r\n") == 0 ? 2 : 1;
+        lines.push_back({bytes.substr(start, end - start), bytes.substr(end, endLength)});
+        start = end + endLength;
     }
     return lines;
 }
@@ -194,34 +196,43 @@ LoadResult loadFile(const std::filesystem::path& path, std::string& bytes) {
     return in.bad() ? LoadResult::Failed : LoadResult::Loaded;
 }
 
-// A name beside the file, unlikely to meet another writer's.
-std::filesystem::path temporaryPathFor(const std::filesystem::path& path) {
-    static std::mt19937 generator{std::random_device{}()};
+// Temporaries are named after the file: "mlkpz.ini.tmp" and a number.
+constexpr std::string_view kTemporaryMark = ".tmp";
+constexpr int kTemporaryNames = 100;
+
+std::filesystem::path temporaryName(const std::filesystem::path& path, int number) {
     std::filesystem::path temporary = path;
-    temporary += ".tmp" + std::to_string(generator() % 1000000);
+    temporary += std::string(kTemporaryMark) + std::to_string(number);
     return temporary;
 }
 
-// Writes the whole file beside the old one, then renames it over, so the old
-// file is either untouched or wholly replaced.
+bool isTemporaryOf(const std::filesystem::path& candidate, const std::filesystem::path& path) {
+    const std::u8string name = candidate.filename().u8string();
+    std::u8string prefix = path.filename().u8string();
+    prefix.append(kTemporaryMark.begin(), kTemporaryMark.end());
+    if (name.size() <= prefix.size() || name.compare(0, prefix.size(), prefix) != 0) return false;
+    for (std::size_t i = prefix.size(); i < name.size(); ++i)
+        if (name[i] < u8'0' || name[i] > u8'9') return false;
+    return true;
+}
+
+bool pathTaken(const std::filesystem::path& path) {
+    std::error_code error;
+    return std::filesystem::symlink_status(path, error).type() != std::filesystem::file_type::not_found;
+}
+
+// Writes the whole file beside the old one, on the disk, then renames it over,
+// so the old file is either untouched or wholly replaced.
 bool replaceFile(const std::filesystem::path& path, std::string_view bytes,
                  std::optional<std::filesystem::perms> permissions) {
+    // A name left taken by a writer that was killed is skipped; the temporary
+    // is created exclusively, so no two writers ever share one.
+    std::filesystem::path temporary;
+    for (int number = 1; number <= kTemporaryNames && temporary.empty(); ++number) {
+        if (!pathTaken(temporaryName(path, number))) temporary = temporaryName(path, number);
+    }
+    if (temporary.empty() || !writeNewFile(temporary, bytes)) return false;
     std::error_code error;
-    std::filesystem::path temporary = temporaryPathFor(path);
-    for (int attempt = 0; attempt < 8 && std::filesystem::exists(temporary, error); ++attempt) {
-        temporary = temporaryPathFor(path);
-    }
-    if (std::filesystem::exists(temporary, error)) return false;
-    {
-        std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
-        if (!out) return false;
-        out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-        out.close();
-        if (!out) {
-            std::filesystem::remove(temporary, error);
-            return false;
-        }
-    }
     // Renaming would otherwise give the file the temporary's default rights.
     if (permissions) std::filesystem::permissions(temporary, *permissions, error);
     std::filesystem::rename(temporary, path, error);
@@ -231,6 +242,27 @@ bool replaceFile(const std::filesystem::path& path, std::string_view bytes,
         return false;
     }
     return true;
+}
+
+// Where a write goes: the file that symbolic links lead to, so that replacing
+// it keeps the links. A loop of links is left as it is, and reading it fails.
+std::filesystem::path linkTarget(const std::filesystem::path& path) {
+    constexpr int kMaxLinks = 40;
+    std::filesystem::path target = path;
+    for (int hop = 0; hop < kMaxLinks; ++hop) {
+        std::error_code error;
+        if (!std::filesystem::is_symlink(std::filesystem::symlink_status(target, error))) return target;
+        const std::filesystem::path next = std::filesystem::read_symlink(target, error);
+        if (error) return target;
+        target = next.is_absolute() ? next : target.parent_path() / next;
+    }
+    return target;
+}
+
+std::filesystem::path lockPathFor(const std::filesystem::path& target) {
+    std::filesystem::path lock = target;
+    lock += ".lock";
+    return lock;
 }
 
 bool hasLineBreak(std::string_view text) {
@@ -248,8 +280,8 @@ bool writable(std::string_view section, std::string_view key, std::string_view v
 
 }  // namespace
 
-IniFile::IniFile(std::filesystem::path path, const TextCodec& codec)
-    : path_(std::move(path)), codec_(codec) {}
+IniFile::IniFile(std::filesystem::path path, const TextCodec& codec, std::chrono::milliseconds lockWait)
+    : path_(std::move(path)), codec_(codec), lockWait_(lockWait) {}
 
 std::string IniFile::read(std::string_view section, std::string_view key,
                           std::string_view defaultValue) const {
@@ -259,7 +291,8 @@ std::string IniFile::read(std::string_view section, std::string_view key,
     const std::string gbkKey = codec_.fromUtf8(trim(key), CodePage::Gbk);
     if (gbkSection.empty() || gbkKey.empty()) return std::string(defaultValue);
 
-    const std::vector<Line> lines = splitLines(bytes);
+    const GbkText text = toGbkText(bytes, codec_);
+    const std::vector<Line> lines = splitLines(text.bytes);
     const Lookup found = findKey(lines, gbkSection, gbkKey);
     if (!found.keyLine) return std::string(defaultValue);
     const std::string_view line = lines[*found.keyLine].text;
@@ -280,10 +313,18 @@ bool IniFile::write(std::string_view section, std::string_view key, std::string_
         codec_.toUtf8(gbkSection, CodePage::Gbk) != section) {
         return false;
     }
+    // What a read could not return in full is not written.
+    if (gbkValue.size() > kMaxValueBytes) return false;
+
+    // The whole read-modify-replace under one lock: two writers each adding a
+    // key would otherwise both start from the same old file, and one key be lost.
+    const std::filesystem::path target = linkTarget(path_);
+    const std::optional<FileLock> lock = FileLock::acquire(lockPathFor(target), lockWait_);
+    if (!lock) return false;
 
     std::string old;
     std::optional<std::filesystem::perms> permissions;
-    switch (loadFile(path_, old)) {
+    switch (loadFile(target, old)) {
         case LoadResult::Failed:
             // Rewriting a file we could not read would lose everything else in it.
             return false;
@@ -291,7 +332,7 @@ bool IniFile::write(std::string_view section, std::string_view key, std::string_
             break;
         case LoadResult::Loaded: {
             std::error_code error;
-            permissions = std::filesystem::status(path_, error).permissions();
+            permissions = std::filesystem::status(target, error).permissions();
             // A read-only file stays as it is, as the platform's own writer leaves it.
             if (error ||
                 (*permissions & std::filesystem::perms::owner_write) == std::filesystem::perms::none) {
@@ -301,13 +342,17 @@ bool IniFile::write(std::string_view section, std::string_view key, std::string_
         }
     }
 
-    const std::vector<Line> lines = splitLines(old);
+    // Written back whole in GBK, the file's own format; text GBK cannot hold
+    // (from a UTF-8 or UTF-16 file) would be lost, so such a file is left alone.
+    const GbkText text = toGbkText(old, codec_);
+    if (!text.exact) return false;
+    const std::vector<Line> lines = splitLines(text.bytes);
     const Lookup found = findKey(lines, gbkSection, gbkKey);
     const std::string storedValue = quoteIfNeeded(gbkValue);
     const std::string keyLine = gbkKey + "=" + storedValue + "\r\n";
 
     std::string updated;
-    updated.reserve(old.size() + keyLine.size() + gbkSection.size() + 4);
+    updated.reserve(text.bytes.size() + keyLine.size() + gbkSection.size() + 4);
     for (std::size_t i = 0; i < lines.size(); ++i) {
         const Line& line = lines[i];
         if (found.keyLine == i) {
@@ -330,7 +375,29 @@ bool IniFile::write(std::string_view section, std::string_view key, std::string_
         updated.append("[" + gbkSection + "]\r\n");
         updated.append(keyLine);
     }
-    return replaceFile(path_, updated, permissions);
+    return replaceFile(target, updated, permissions);
+}
+
+int IniFile::removeStaleTemporaries() {
+    const std::filesystem::path target = linkTarget(path_);
+    const std::optional<FileLock> lock = FileLock::acquire(lockPathFor(target), lockWait_);
+    if (!lock) return 0;
+    std::vector<std::filesystem::path> stale;
+    std::error_code error;
+    const std::filesystem::path folder = target.has_parent_path() ? target.parent_path() : ".";
+    for (std::filesystem::directory_iterator it(folder, error), end; !error && it != end;
+         it.increment(error)) {
+        std::error_code typeError;
+        if (isTemporaryOf(it->path(), target) &&
+            it->symlink_status(typeError).type() == std::filesystem::file_type::regular)
+            stale.push_back(it->path());
+    }
+    int removed = 0;
+    for (const std::filesystem::path& file : stale) {
+        std::error_code removeError;
+        if (std::filesystem::remove(file, removeError)) ++removed;
+    }
+    return removed;
 }
 
 }  // namespace quorvane::settings

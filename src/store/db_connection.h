@@ -11,6 +11,7 @@
 #include <vector>
 
 struct sqlite3;
+struct sqlite3_stmt;
 
 namespace quorvane::store {
 
@@ -18,6 +19,12 @@ using ResultSetHandle = int;  // 0: no set could be opened
 
 // A column value as the engine gives it; monostate for NULL or a missing column.
 using FieldValue = std::variant<std::monostate, std::int64_t, double, std::string, std::vector<std::uint8_t>>;
+
+// What went wrong, in SQLite's terms; code 0 when nothing did.
+struct DbError {
+    int code = 0;
+    std::string message;
+};
 
 class DbConnection {
 public:
@@ -41,11 +48,31 @@ public:
     // Column by name, compared without regard to case.
     FieldValue read(ResultSetHandle handle, std::string_view column);
 
+    // The engine's own consistency check of the whole file (PRAGMA quick_check):
+    // true only when it finds nothing wrong.
+    bool quickCheck();
+    // Rows the last execute inserted, changed or deleted; 0 when it failed.
+    int changes() const { return changes_; }
+
+    // A failed statement or step is recorded here and stays until open or
+    // clearError, so a loop that stopped early can be told from one that ended.
+    // A set whose step failed reads as past its end.
+    bool failed() const { return lastError_.code != 0; }
+    const DbError& lastError() const { return lastError_; }
+    void clearError() { lastError_ = {}; }
+
 private:
     struct ResultSet;
+    sqlite3_stmt* prepareSingle(const std::string& sql);
+    bool step(ResultSet& set);
+    void recordEngineError(int code);
+    void recordError(int code, std::string message);
+
     sqlite3* db_ = nullptr;
     std::map<ResultSetHandle, std::unique_ptr<ResultSet>> sets_;
     ResultSetHandle lastHandle_ = 0;
+    int changes_ = 0;
+    DbError lastError_;
 };
 
 }  // namespace quorvane::store

@@ -1,5 +1,7 @@
 #include "store/record_store.h"
 
+#include <sqlite3.h>
+
 #include <charconv>
 #include <cstdint>
 
@@ -171,6 +173,27 @@ bool RecordStore::DeleteWhere(std::string_view table, std::string_view condition
 bool RecordStore::DeleteAll(std::string_view table) {
     if (dbControl_ == nullptr) return false;
     return dbControl_->execute("delete from " + std::string(table));
+}
+
+bool RecordStore::failed() const {
+    return dbControl_ == nullptr || dbControl_->failed();
+}
+
+DbError RecordStore::lastError() const {
+    if (dbControl_ == nullptr) return {SQLITE_MISUSE, "the library is not open"};
+    return dbControl_->lastError();
+}
+
+void RecordStore::clearError() {
+    if (dbControl_ != nullptr) dbControl_->clearError();
+}
+
+int RecordStore::changes() const {
+    return dbControl_ != nullptr ? dbControl_->changes() : 0;
+}
+
+bool RecordStore::quickCheck() {
+    return dbControl_ != nullptr && dbControl_->quickCheck();
 }
 
 void RecordStore::replaceCurrentQuery(ResultSetHandle handle) {

@@ -39,6 +39,18 @@ public:
     ResultSetHandle currentQuery() const { return currentQuery_; }
     bool opened() const { return opened_; }
 
+    // A statement or a step that failed since Open or clearError: a damaged
+    // page ends a set as PastEnd does, and this tells the two apart.
+    // Without a connection every operation fails, so this is true.
+    bool failed() const;
+    DbError lastError() const;
+    void clearError();
+    // Rows the last Insert, Update, DeleteWhere or DeleteAll changed; 0 when it
+    // failed. A write meant for one row can check that it touched exactly one.
+    int changes() const;
+    // The engine's consistency check of the whole file; false on any finding.
+    bool quickCheck();
+
 private:
     void replaceCurrentQuery(ResultSetHandle handle);
     std::string fieldText(std::string_view field, OptionalHandle handle);

@@ -31,6 +31,19 @@ std::string sqlQuote(std::string_view value) {
     return quoted;
 }
 
+std::string sqlLikePrefix(std::string_view column, std::string_view prefix) {
+    std::string pattern;
+    pattern.reserve(prefix.size() + 1);
+    for (const char c : prefix) {
+        if (c == '%' || c == '_' || c == '\\') pattern += '\\';
+        pattern += c;
+    }
+    pattern += '%';
+    std::string condition(column);
+    condition.append(" like ").append(sqlQuote(pattern)).append(" escape '\\'");
+    return condition;
+}
+
 std::string escapeDescription(std::string_view text) {
     return replaceAll(text, "'", "^!");
 }

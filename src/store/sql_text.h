@@ -5,11 +5,16 @@
 
 namespace quorvane::store {
 
-// The value with every apostrophe doubled, without surrounding quotes (for
-// building a pattern such as like 'abc%').
+// The value with every apostrophe doubled, without surrounding quotes. Not
+// enough for a like pattern: % and _ in the value would still be wildcards
+// there; sqlLikePrefix keeps them literal.
 std::string sqlEscape(std::string_view value);
 // The value as a quoted literal: 'value', apostrophes doubled.
 std::string sqlQuote(std::string_view value);
+// The condition "column begins with prefix", the prefix taken literally:
+// column like 'a\_%' escape '\'. Compares without regard to case, as like
+// does; on a NOCASE column with an index the engine uses the index.
+std::string sqlLikePrefix(std::string_view column, std::string_view prefix);
 
 // Descriptions are stored with every apostrophe written as "^!".
 std::string escapeDescription(std::string_view text);

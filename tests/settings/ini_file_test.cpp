@@ -5,41 +5,36 @@
 #include <algorithm>
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <iterator>
+#include <optional>
 #include <string>
 #include <vector>
 
-#include "fakes/fake_text_codec.h"
-#include "fakes/temp_dir.h"
+#include "ini_fixture.h"
 
 namespace quorvane::settings {
 namespace {
 
+using testing::bytesOf;
+using testing::SettingsIniFileTest;
 namespace fs = std::filesystem;
 
-class SettingsIniFileTest : public ::testing::Test {
-protected:
-    void putFile(const std::string& bytes) {
-        std::ofstream out(path, std::ios::binary | std::ios::trunc);
-        out << bytes;
+// The text as an editor saves it as "Unicode": UTF-16 after a byte order mark.
+std::string utf16File(std::u16string_view text, bool bigEndian) {
+    std::string bytes = bigEndian ? "\xFE\xFF" : "\xFF\xFE";
+    for (const char16_t unit : text) {
+        const char high = static_cast<char>(unit >> 8);
+        const char low = static_cast<char>(unit & 0xFF);
+        bytes += bigEndian ? high : low;
+        bytes += bigEndian ? low : high;
     }
-    std::string fileBytes() const {
-        std::ifstream in(path, std::ios::binary);
-        return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-    }
-    std::vector<fs::path> directoryEntries() const {
-        std::vector<fs::path> entries;
-        for (const auto& entry : fs::directory_iterator(dir.path()))
-            entries.push_back(entry.path().filename());
-        return entries;
-    }
-    std::string gbk(std::string_view utf8) const { return codec.fromUtf8(utf8, CodePage::Gbk); }
+    return bytes;
+}
 
-    fakes::TempDir dir;
-    fakes::FakeTextCodec codec;
-    fs::path path = dir / "mlkpz.ini";
-    IniFile ini{path, codec};
-};
+// One settings file in UTF-8 (this source's encoding) and UTF-16.
+const std::string kUtf8Text = "[xitong]\r\nzdtjfh=假\r\n[shezhi]\r\n宽度=300\r\n";
+const std::u16string kUtf16Text = u"[xitong]\r\nzdtjfh=假\r\n[shezhi]\r\n宽度=300\r\n";
 
 TEST_F(SettingsIniFileTest, MissingFileReadsTheDefaultAndIsNotCreated) {
     EXPECT_EQ(ini.read("xitong", "zdtjfh", "真"), "真");
@@ -296,6 +291,187 @@ TEST_F(SettingsIniFileTest, FailedWriteWhenThePathCannotHoldAFile) {
     std::vector<fs::path> entries = directoryEntries();
     std::sort(entries.begin(), entries.end());
     EXPECT_EQ(entries, (std::vector<fs::path>{"mlkpz.ini", "run"})) << "no temporary file left";
+}
+
+// A text editor may have saved the file as UTF-8 or UTF-16, or with other line ends.
+TEST_F(SettingsIniFileTest, ReadsFilesAsTextEditorsSaveThem) {
+    struct Case {
+        const char* name;
+        std::string bytes;
+        const char* option;
+        const char* width;
+    };
+    const Case cases[] = {
+        {"GBK, as the program writes it",
+         "[xitong]\r\nzdtjfh=\xBC\xD9\r\n[shezhi]\r\n\xBF\xED\xB6\xC8=300\r\n", "假", "300"},
+        {"UTF-8 after a byte order mark", "\xEF\xBB\xBF" + kUtf8Text, "假", "300"},
+        {"UTF-8 without a mark", kUtf8Text, "假", "300"},
+        {"ASCII after a UTF-8 mark", "\xEF\xBB\xBF[xitong]\r\nzdtjfh=yes\r\n", "yes", "<default>"},
+        {"UTF-8 mark, then GBK lines",
+         "\xEF\xBB\xBF[xitong]\r\nzdtjfh=\xBC\xD9\r\n[shezhi]\r\n\xBF\xED\xB6\xC8=300\r\n", "假", "300"},
+        {"UTF-16 little-endian", utf16File(kUtf16Text, false), "假", "300"},
+        {"UTF-16 big-endian", utf16File(kUtf16Text, true), "假", "300"},
+        {"UTF-16 with a character GBK lacks", utf16File(u"; 😀\r\n" + kUtf16Text, false), "假", "300"},
+        {"lone CR line ends", "[xitong]\rzdtjfh=\xBC\xD9\r[shezhi]\r\xBF\xED\xB6\xC8=300\r", "假", "300"},
+        {"mixed line ends", "[xitong]\nzdtjfh=\xBC\xD9\r[shezhi]\r\n\xBF\xED\xB6\xC8=300", "假", "300"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        putFile(c.bytes);
+        EXPECT_EQ(ini.read("xitong", "zdtjfh", "<default>"), c.option);
+        EXPECT_EQ(ini.read("shezhi", "宽度", "<default>"), c.width);
+    }
+}
+
+// The next write turns the file back into GBK, with one section of each name.
+// Text GBK cannot hold would be lost that way: such a file is left as it is.
+TEST_F(SettingsIniFileTest, WritesEditorSavedFilesBackInGbk) {
+    const std::string gbkText = "[xitong]\r\nzdtjfh=\xD5\xE6\r\n[shezhi]\r\n\xBF\xED\xB6\xC8=300\r\n";
+    struct Case {
+        const char* name;
+        std::string before;
+        std::optional<std::string> after;  // nullopt: the write is refused
+    };
+    const Case cases[] = {
+        {"UTF-8 after a byte order mark", "\xEF\xBB\xBF" + kUtf8Text, gbkText},
+        {"UTF-8 without a mark", kUtf8Text, gbkText},
+        {"UTF-16 little-endian", utf16File(kUtf16Text, false), gbkText},
+        {"UTF-16 big-endian", utf16File(kUtf16Text, true), gbkText},
+        {"UTF-8 mark, then GBK lines", "\xEF\xBB\xBF[xitong]\r\nzdtjfh=\xBC\xD9\r\n",
+         "[xitong]\r\nzdtjfh=\xD5\xE6\r\n"},
+        {"lone CR line ends", "[xitong]\rzdtjfh=\xBC\xD9\r[shezhi]\r",
+         "[xitong]\rzdtjfh=\xD5\xE6\r[shezhi]\r"},
+        {"lone CR line ends, new key", "[xitong]\rmlts=1\r[shezhi]\r",
+         "[xitong]\rmlts=1\rzdtjfh=\xD5\xE6\r\n[shezhi]\r"},
+        {"UTF-8 with a character GBK lacks", "; 😀\r\n" + kUtf8Text, std::nullopt},
+        {"UTF-16 with a character GBK lacks", utf16File(u"; 😀\r\n" + kUtf16Text, true), std::nullopt},
+        {"UTF-16 cut inside a character", utf16File(kUtf16Text, false) + "x", std::nullopt},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        putFile(c.before);
+        EXPECT_EQ(ini.write("xitong", "zdtjfh", "真"), c.after.has_value());
+        EXPECT_EQ(fileBytes(), c.after.value_or(c.before));
+        EXPECT_EQ(ini.read("xitong", "zdtjfh"), c.after ? "真" : "假");
+    }
+    EXPECT_EQ(directoryEntries(), std::vector<fs::path>{"mlkpz.ini"});
+}
+
+// What a read cannot return in full is not written; the limit counts GBK bytes.
+TEST_F(SettingsIniFileTest, ValuesLongerThanAReadReturnsAreRefused) {
+    std::string zhong5119;
+    for (int i = 0; i < 5119; ++i) zhong5119 += "中";  // 10238 bytes in GBK, 15357 in UTF-8
+    const struct {
+        const char* name;
+        std::string value;
+        bool written;
+    } cases[] = {
+        {"10239 bytes", std::string(10239, 'x'), true},
+        {"10240 bytes", std::string(10240, 'x'), false},
+        {"10239 GBK bytes of Chinese", zhong5119 + "a", true},
+        {"10240 GBK bytes of Chinese", zhong5119 + "中", false},
+    };
+    const std::string original = "[a]\r\nx=1\r\n";
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        putFile(original);
+        EXPECT_EQ(ini.write("a", "x", c.value), c.written);
+        if (c.written) {
+            EXPECT_TRUE(ini.read("a", "x") == c.value);
+        } else {
+            EXPECT_EQ(fileBytes(), original);
+        }
+    }
+}
+
+// Replacing the link by a file would cut the settings off from where they live.
+TEST_F(SettingsIniFileTest, WriteThroughASymbolicLinkReplacesTheFileItLeadsTo) {
+    struct Case {
+        const char* name;
+        std::vector<std::pair<fs::path, fs::path>> links;  // link, where it points
+        bool fileExists;
+    };
+    const fs::path real = dir / "real" / "settings.ini";
+    const Case cases[] = {
+        {"relative link", {{path, "real/settings.ini"}}, true},
+        {"absolute link", {{path, real}}, true},
+        {"chain of links, each relative to its own folder",
+         {{path, "real/hop.ini"}, {dir / "real" / "hop.ini", "settings.ini"}},
+         true},
+        {"link to a file not made yet", {{path, "real/settings.ini"}}, false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        fs::remove_all(dir / "real");
+        fs::remove(path);
+        fs::create_directory(dir / "real");
+        if (c.fileExists)
+            std::ofstream(real, std::ios::binary) << "[xitong]\r\nzdtjfh=\xBC\xD9\r\nmlts=1\r\n";
+        for (const auto& [link, target] : c.links) fs::create_symlink(target, link);
+
+        ASSERT_TRUE(ini.write("xitong", "zdtjfh", "真"));
+        for (const auto& [link, target] : c.links) {
+            EXPECT_TRUE(fs::is_symlink(link)) << link;
+            EXPECT_EQ(fs::read_symlink(link), target);
+        }
+        EXPECT_EQ(bytesOf(real), c.fileExists ? "[xitong]\r\nzdtjfh=\xD5\xE6\r\nmlts=1\r\n"
+                                              : "[xitong]\r\nzdtjfh=\xD5\xE6\r\n");
+        EXPECT_EQ(ini.read("xitong", "zdtjfh"), "真");
+    }
+    std::vector<fs::path> entries = directoryEntries();
+    std::sort(entries.begin(), entries.end());
+    EXPECT_EQ(entries, (std::vector<fs::path>{"mlkpz.ini", "real"})) << "nothing left beside the link";
+}
+
+// Whatever already has the temporary's name is neither written through nor renamed into place.
+TEST_F(SettingsIniFileTest, TemporaryIsAlwaysANewFile) {
+    const fs::path taken = dir / "mlkpz.ini.tmp1";
+    const fs::path victim = dir / "victim";
+    const struct {
+        const char* name;
+        std::function<void()> plant;
+    } cases[] = {
+        {"a file", [&] { std::ofstream(taken) << "not mine"; }},
+        {"a link to a file not made yet", [&] { fs::create_symlink(victim, taken); }},
+        {"a directory", [&] { fs::create_directory(taken); }},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        fs::remove_all(taken);
+        putFile("[xitong]\r\nzdtjfh=\xBC\xD9\r\n");
+        c.plant();
+        const fs::file_type planted = fs::symlink_status(taken).type();
+        const std::string plantedBytes = fs::is_regular_file(taken) ? bytesOf(taken) : "";
+
+        ASSERT_TRUE(ini.write("xitong", "zdtjfh", "真"));
+        EXPECT_EQ(fileBytes(), "[xitong]\r\nzdtjfh=\xD5\xE6\r\n");
+        EXPECT_TRUE(fs::is_regular_file(fs::symlink_status(path)));
+        EXPECT_EQ(fs::symlink_status(taken).type(), planted);
+        EXPECT_EQ(fs::is_regular_file(taken) ? bytesOf(taken) : "", plantedBytes);
+        EXPECT_FALSE(fs::exists(fs::symlink_status(victim)));
+    }
+}
+
+// Start-up removes what killed writers left: the file's temporaries, nothing else.
+TEST_F(SettingsIniFileTest, RemovesTemporariesLeftByKilledWriters) {
+    const std::string settings = "[xitong]\r\nzdtjfh=\xD5\xE6\r\n";
+    putFile(settings);
+    const struct {
+        const char* name;
+        bool removed;
+    } files[] = {
+        {"mlkpz.ini.tmp1", true},  {"mlkpz.ini.tmp482913", true}, {"mlkpz.ini.tmp", false},
+        {"mlkpz.ini.tmpx", false}, {"mlkpz.ini.tmp12a", false},   {"mlkpz.ini.tmp1.bak", false},
+        {"other.ini.tmp1", false}, {"mlkpz.ini.bak", false},
+    };
+    for (const auto& f : files) std::ofstream(dir / f.name) << "partial";
+    fs::create_directory(dir / "mlkpz.ini.tmp7");  // not a file a writer made
+
+    EXPECT_EQ(ini.removeStaleTemporaries(), 2);
+    for (const auto& f : files) EXPECT_EQ(fs::exists(dir / f.name), !f.removed) << f.name;
+    EXPECT_TRUE(fs::is_directory(dir / "mlkpz.ini.tmp7"));
+    EXPECT_EQ(fileBytes(), settings);
+    EXPECT_EQ(ini.removeStaleTemporaries(), 0);
 }
 
 }  // namespace

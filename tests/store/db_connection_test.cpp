@@ -1,9 +1,14 @@
 #include "store/db_connection.h"
 
 #include <gtest/gtest.h>
+#include <sqlite3.h>
 
+#include <chrono>
 #include <cstdint>
+#include <functional>
+#include <future>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "library_fixture.h"
@@ -91,6 +96,88 @@ TEST_F(StoreConnection, ClosedConnectionRejectsEverything) {
     EXPECT_NE(fresh, stale);
     EXPECT_TRUE(control.pastEnd(stale));
     EXPECT_EQ(text(fresh, "命令"), "a");
+}
+
+// A failure stays recorded until cleared or the next open, whatever runs after it.
+TEST_F(StoreConnection, FailuresAreRecordedUntilCleared) {
+    struct Case {
+        const char* name;
+        std::function<void(DbConnection&)> fail;
+        int code;
+    };
+    const Case cases[] = {
+        {"unknown table", [](DbConnection& c) { c.execute("delete from no_such_table"); }, SQLITE_ERROR},
+        {"width exceeded",
+         [](DbConnection& c) { c.execute("insert into 命令表(命令) values (printf('%300s','x'))"); },
+         SQLITE_CONSTRAINT},
+        {"two statements", [](DbConnection& c) { c.execute("select 1; select 2"); }, SQLITE_MISUSE},
+        {"a set that writes", [](DbConnection& c) { c.openResultSet("delete from 命令表"); }, SQLITE_MISUSE},
+        {"closed",
+         [](DbConnection& c) {
+             c.close();
+             c.execute("select 1");
+         },
+         SQLITE_MISUSE},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        ASSERT_TRUE(control.open(libraryPath(), kLibraryPassword));
+        EXPECT_FALSE(control.failed());
+        c.fail(control);
+        EXPECT_TRUE(control.failed());
+        EXPECT_EQ(control.lastError().code, c.code);
+        EXPECT_FALSE(control.lastError().message.empty());
+        if (control.isOpen()) {
+            EXPECT_TRUE(control.execute("select 1"));
+            EXPECT_TRUE(control.failed()) << "a later success does not hide it";
+        }
+        control.clearError();
+        EXPECT_FALSE(control.failed());
+        EXPECT_EQ(control.lastError().code, 0);
+    }
+}
+
+// Another connection holds the file for a moment (a backup, a second
+// instance); the operation waits for it instead of failing at once.
+TEST_F(StoreConnection, WaitsForALockHeldForAMoment) {
+    struct Case {
+        const char* name;
+        const char* lock;  // what the other connection holds
+        std::function<bool(DbConnection&, const std::filesystem::path&)> act;
+    };
+    const Case cases[] = {
+        {"write during another's write", "begin immediate",
+         [](DbConnection& c, const std::filesystem::path&) {
+             return c.execute("insert into 命令表(命令) values ('mine')");
+         }},
+        {"open during another's exclusive hold", "begin exclusive",
+         [](DbConnection& c, const std::filesystem::path& library) {
+             c.close();
+             return c.open(library, kLibraryPassword);
+         }},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        std::promise<bool> locked;
+        std::future<bool> lockedNow = locked.get_future();
+        std::thread holder([&] {
+            sqlite3* other = nullptr;
+            sqlite3_open(libraryPath().string().c_str(), &other);
+            const bool holds = sqlite3_exec(other, c.lock, nullptr, nullptr, nullptr) == SQLITE_OK;
+            locked.set_value(holds);
+            if (holds) {
+                std::this_thread::sleep_for(std::chrono::milliseconds(200));  // the moment it holds the file
+                sqlite3_exec(other, "commit", nullptr, nullptr, nullptr);
+            }
+            sqlite3_close(other);
+        });
+        ASSERT_EQ(lockedNow.wait_for(std::chrono::seconds(10)), std::future_status::ready);
+        const bool holds = lockedNow.get();
+        const bool done = holds && c.act(control, libraryPath());
+        holder.join();
+        ASSERT_TRUE(holds);
+        EXPECT_TRUE(done) << control.lastError().message;
+    }
 }
 
 }  // namespace

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -187,6 +188,82 @@ TEST_F(RecordStoreOps, UpdateAndDelete) {
     EXPECT_TRUE(column("命令库", "命令名").empty());
 }
 
+// A write aimed at one row can tell that it touched none, or more than one.
+TEST_F(RecordStoreOps, ChangesCountsTheRowsOfTheLastWrite) {
+    for (const char* name : {"a", "b", "b2"}) ASSERT_TRUE(addCommand(name, "1"));
+    ASSERT_TRUE(addCommand("c", "2"));
+    struct Case {
+        const char* name;
+        std::function<bool(RecordStore&)> write;
+        bool result;
+        int changes;
+    };
+    const Case cases[] = {
+        {"update of no row", [](RecordStore& s) { return s.Update("命令库", "中文名='x'", "命令名='none'"); },
+         true, 0},
+        {"update of one row", [](RecordStore& s) { return s.Update("命令库", "中文名='x'", "命令名='a'"); },
+         true, 1},
+        {"update of two rows",
+         [](RecordStore& s) { return s.Update("命令库", "中文名='x'", "命令名 like 'b%'"); }, true, 2},
+        {"refused update", [](RecordStore& s) { return s.Update("命令库", "no_such_column='x'", ""); }, false,
+         0},
+        {"delete of no row", [](RecordStore& s) { return s.DeleteWhere("命令库", "命令名='none'"); }, true,
+         0},
+        {"delete of one row", [](RecordStore& s) { return s.DeleteWhere("命令库", "命令名='a'"); }, true, 1},
+        {"delete of two rows", [](RecordStore& s) { return s.DeleteWhere("命令库", "分类='1'"); }, true, 2},
+        {"insert", [](RecordStore& s) { return s.Insert("命令表", "命令", "'w'"); }, true, 1},
+        {"delete all", [](RecordStore& s) { return s.DeleteAll("命令库"); }, true, 1},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        EXPECT_EQ(c.write(db), c.result);
+        EXPECT_EQ(db.changes(), c.changes);
+        column("命令库", "命令名");
+        EXPECT_EQ(db.changes(), c.changes) << "reading leaves the figure alone";
+    }
+}
+
+// Wildcards and quotes typed into a prefix match only themselves.
+TEST_F(RecordStoreOps, PrefixConditionTakesThePrefixLiterally) {
+    const std::vector<std::string> words = {"a_b",  "axb",  "a%c",  "abc",  "a\\x",
+                                            "a\\_", "it's", "itxs", "A_B2", ""};
+    for (const std::string& word : words) ASSERT_TRUE(addHint(word)) << word;
+    struct Case {
+        std::string prefix;
+        std::set<std::string> matches;
+    };
+    const Case cases[] = {
+        {"a_", {"a_b", "A_B2"}},  // like ignores case
+        {"a%", {"a%c"}},
+        {"a\\", {"a\\x", "a\\_"}},
+        {"a\\_", {"a\\_"}},
+        {"it'", {"it's"}},
+        {"%", {}},
+        {"_", {}},
+        {"", {"a_b", "axb", "a%c", "abc", "a\\x", "a\\_", "it's", "itxs", "A_B2", ""}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.prefix);
+        const std::vector<std::string> found = column("命令表", "命令", sqlLikePrefix("命令", c.prefix));
+        EXPECT_EQ(std::set<std::string>(found.begin(), found.end()), c.matches);
+    }
+}
+
+// The hint lookup runs a prefix query per keystroke: it must search the index, not scan.
+TEST_F(RecordStoreOps, PrefixQueryOnHintWordsUsesTheIndex) {
+    for (const std::string prefix : {"a_", "it'", "%", "\\"}) {
+        SCOPED_TRACE(prefix);
+        const ResultSetHandle plan = control.openResultSet("explain query plan select * from 命令表 where " +
+                                                           sqlLikePrefix("命令", prefix));
+        ASSERT_NE(plan, 0) << control.lastError().message;
+        const FieldValue detail = control.read(plan, "detail");
+        const std::string* text = std::get_if<std::string>(&detail);
+        ASSERT_NE(text, nullptr);
+        EXPECT_NE(text->find("USING INDEX 命令表_命令"), std::string::npos) << *text;
+        control.closeResultSet(plan);
+    }
+}
+
 TEST_F(RecordStoreOps, ReadColumnReplacesTheList) {
     ASSERT_TRUE(addHint("alpha"));
     ASSERT_TRUE(addHint("beta"));
@@ -251,6 +328,10 @@ TEST_F(RecordStoreOps, WithoutConnectionRejectsEverything) {
         EXPECT_EQ(cells, (Rows{{""}}));
         EXPECT_FALSE(store->DeleteWhere("命令表", "1=1"));
         EXPECT_FALSE(store->DeleteAll("命令表"));
+        EXPECT_TRUE(store->failed());
+        EXPECT_NE(store->lastError().code, 0);
+        EXPECT_EQ(store->changes(), 0);
+        EXPECT_FALSE(store->quickCheck());
         store->NextRecord();
         store->FirstRecord();
         store->CloseQuery();

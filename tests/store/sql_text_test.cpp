@@ -29,6 +29,23 @@ TEST(StoreSqlText, QuotingDoublesEveryApostrophe) {
     }
 }
 
+TEST(StoreSqlText, PrefixConditionEscapesWildcardsAndQuotes) {
+    struct Case {
+        std::string prefix;
+        std::string condition;
+    };
+    const Case cases[] = {
+        {"abc", "命令 like 'abc%' escape '\\'"},
+        {"a_%\\", "命令 like 'a\\_\\%\\\\%' escape '\\'"},
+        {"it's", "命令 like 'it''s%' escape '\\'"},
+        {"", "命令 like '%' escape '\\'"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.prefix);
+        EXPECT_EQ(sqlLikePrefix("命令", c.prefix), c.condition);
+    }
+}
+
 TEST(StoreSqlText, DescriptionEscapes) {
     struct Case {
         std::string text;
