@@ -14,7 +14,7 @@ Panel::Panel(std::filesystem::path runDirectory, const PanelPlatform& platform)
       lifecycle_(std::move(runDirectory), platform.codec, platform.panel, platform.messages),
       editorLink_(platform.desktop, platform.clipboard, platform.clock, platform.codec, platform.messages,
                   timer(PanelTimer::Send)),
-      codeTemplates_(editorLink_, platform.builderDialogs),
+      codeTemplates_(editorLink_, platform.forms),
       descriptions_(platform.descriptionWindow, platform.infoBox, platform.panel, lifecycle_.settings()),
       treeInteraction_(model_, lifecycle_.commandDb(), timer(PanelTimer::ClickCheck), descriptions_,
                        platform.messages, lifecycle_.options(), editorLink_),

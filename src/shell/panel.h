@@ -10,11 +10,11 @@
 #include <string_view>
 
 #include "editor_link/editor_link.h"
-#include "platform/builder_dialogs.h"
 #include "platform/clipboard.h"
 #include "platform/clock.h"
 #include "platform/description_window_view.h"
 #include "platform/desktop.h"
+#include "platform/form.h"
 #include "platform/messages.h"
 #include "platform/mouse_hook.h"
 #include "platform/panel_view.h"
@@ -47,7 +47,7 @@ struct PanelPlatform {
     TreeControl& tree;
     InfoBoxView& infoBox;
     DescriptionWindowView& descriptionWindow;
-    BuilderDialogs& builderDialogs;
+    FormHost& forms;
     MouseHook& mouseHook;
     PanelTimers timers;
 };

@@ -9,8 +9,8 @@ namespace quorvane::templates {
 
 class CodeTemplates {
 public:
-    CodeTemplates(editor_link::TextDeliverer& deliverer, BuilderDialogs& dialogs)
-        : statements_(deliverer), builders_(dialogs, deliverer) {}
+    CodeTemplates(editor_link::TextDeliverer& deliverer, FormHost& forms)
+        : statements_(deliverer), builders_(forms, deliverer) {}
 
     void insertTemplate(StatementTemplate id) { statements_.insertTemplate(id); }
     void insertFunction() { builders_.insertFunction(); }

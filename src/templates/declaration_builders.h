@@ -1,15 +1,15 @@
 #pragma once
-// The "函数", "变量", "类" and "数据类型" commands: ask their dialog, build
-// the declaration and paste it. A cancelled dialog delivers nothing.
+// The "函数", "变量", "类" and "数据类型" commands: open their dialog, build
+// the declaration from its fields and paste it. A cancelled dialog delivers nothing.
 #include "editor_link/text_deliverer.h"
-#include "platform/builder_dialogs.h"
+#include "platform/form.h"
 
 namespace quorvane::templates {
 
 class DeclarationBuilders {
 public:
-    DeclarationBuilders(BuilderDialogs& dialogs, editor_link::TextDeliverer& deliverer)
-        : dialogs_(dialogs), deliverer_(deliverer) {}
+    DeclarationBuilders(FormHost& forms, editor_link::TextDeliverer& deliverer)
+        : forms_(forms), deliverer_(deliverer) {}
 
     void insertFunction();
     void insertVariable();
@@ -17,7 +17,7 @@ public:
     void insertStruct();
 
 private:
-    BuilderDialogs& dialogs_;
+    FormHost& forms_;
     editor_link::TextDeliverer& deliverer_;
 };
 

@@ -6,9 +6,39 @@
 #include <string_view>
 #include <vector>
 
-#include "platform/builder_dialogs.h"
-
 namespace quorvane::templates {
+
+struct FunctionFields {
+    std::string returnType;
+    std::string name;
+    std::string parameters;
+};
+
+enum class VariableKind { Ordinary, Static, Constant, Array };
+
+struct VariableFields {
+    std::string type;
+    std::string name;
+    bool pointer = false;
+    std::string value;
+    VariableKind kind = VariableKind::Ordinary;
+    std::string arrayCount;
+};
+
+struct ClassFields {
+    std::string name;
+    std::string baseClass;
+    bool publicBase = true;
+    std::string objectName;
+    bool publicMembers = false;
+    bool privateMembers = false;
+    bool protectedMembers = false;
+};
+
+struct StructFields {
+    std::string name;
+    std::string objectName;
+};
 
 // The 16 types of the builders' drop-down lists, in list order.
 const std::vector<std::string>& declarationTypes();

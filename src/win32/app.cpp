@@ -27,7 +27,7 @@ std::filesystem::path runDirectory() {
 struct App::Parts {
     explicit Parts(App& app)
         : clipboard(app.panel_.hwnd()),
-          builderDialogs(app.panel_.hwnd(), app.panel_.font()),
+          forms(app.panel_.hwnd(), app.panel_.font()),
           tree(app.panel_.tree()),
           infoBox(app.panel_.infoBox()),
           descriptionWindow(app.instance_, app.panel_.hwnd(), app.panel_.font()),
@@ -38,7 +38,7 @@ struct App::Parts {
                  std::make_unique<WinTimer>(app.panel_, shell::PanelTimer::Shrink)},
           core(runDirectory(), shell::PanelPlatform{app.desktop_, clipboard, app.clock_, app.codec_, app.messages_,
                                                     app.panelView_, tree, infoBox, descriptionWindow,
-                                                    builderDialogs, mouseHook, timerPointers()}) {}
+                                                    forms, mouseHook, timerPointers()}) {}
 
     shell::PanelTimers timerPointers() {
         shell::PanelTimers pointers{};
@@ -49,7 +49,7 @@ struct App::Parts {
     // ~App destroys the panel before this: WM_RENDERALLFORMATS, sent while the
     // panel goes, still finds the clipboard.
     WinClipboard clipboard;
-    WinBuilderDialogs builderDialogs;
+    WinFormHost forms;
     WinTreeControl tree;
     WinInfoBox infoBox;
     WinDescriptionWindow descriptionWindow;

@@ -8,13 +8,13 @@
 #include <memory>
 
 #include "shell/panel.h"
-#include "win32/builder_dialogs.h"
 #include "win32/main_panel.h"
 #include "win32/message_pump.h"
 #include "win32/win_clipboard.h"
 #include "win32/win_clock.h"
 #include "win32/win_description_window.h"
 #include "win32/win_desktop.h"
+#include "win32/win_form_host.h"
 #include "win32/win_info_box.h"
 #include "win32/win_messages.h"
 #include "win32/win_mouse_hook.h"

@@ -39,7 +39,10 @@ void placeOverOwner(HWND window, HWND owner, int width, int height) {
     SetWindowPos(window, nullptr, place.left, place.top, place.width, place.height, SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
-int ownedMessageBox(HWND owner, const wchar_t* text, const wchar_t* title, UINT style) {
+int ownedMessageBox(HWND panel, const wchar_t* text, const wchar_t* title, UINT style) {
+    // While a dialog of the panel is open the panel is disabled, and the box
+    // belongs to that dialog: it stays in front of it and keeps it modal.
+    const HWND owner = panel != nullptr && !IsWindowEnabled(panel) ? GetLastActivePopup(panel) : panel;
     boxOwner = owner;
     boxHook = SetWindowsHookExW(WH_CBT, placeBoxWhenActivated, nullptr, GetCurrentThreadId());
     const int answer = MessageBoxW(owner, text, title, style);

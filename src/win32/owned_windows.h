@@ -10,7 +10,8 @@ namespace quorvane::win32 {
 // hidden or minimized).
 void placeOverOwner(HWND window, HWND owner, int width, int height);
 
-// MessageBoxW owned by `owner`, placed over it.
-int ownedMessageBox(HWND owner, const wchar_t* text, const wchar_t* title, UINT style);
+// MessageBoxW owned by the panel (or by the panel's dialog that is open),
+// placed over its owner.
+int ownedMessageBox(HWND panel, const wchar_t* text, const wchar_t* title, UINT style);
 
 }  // namespace quorvane::win32

@@ -1,15 +1,16 @@
 #include "win32/win_messages.h"
 
+#include "platform/form.h"
 #include "shell/panel_layout.h"
-#include "win32/dialog_template.h"
 #include "win32/owned_windows.h"
+#include "win32/win_form_host.h"
 #include "win32/win_text.h"
 
 namespace quorvane::win32 {
 namespace {
 
-constexpr int kPromptId = 1001;
-constexpr int kAnswerId = 1002;
+constexpr int kAnswerId = 1001;
+constexpr int kOkId = 1;
 
 UINT iconStyle(MessageIcon icon) {
     switch (icon) {
@@ -25,6 +26,32 @@ UINT iconStyle(MessageIcon icon) {
     return 0;
 }
 
+// The input box: a prompt, one line to type in, "确定" and "取消".
+FormSpec inputBox(const std::string& prompt) {
+    using Kind = FormControlKind;
+    // The answer field first: it is the first Tab stop and takes the focus.
+    return {shell::kPanelCaption,
+            380,
+            150,
+            false,
+            {
+                {Kind::Edit, kAnswerId, "", {12, 84, 348, 24}},
+                {Kind::DefaultButton, kOkId, "确定", {276, 12, 84, 26}},
+                {Kind::Button, kCloseFormId, "取消", {276, 44, 84, 26}},
+                {Kind::Label, 0, prompt, {12, 12, 252, 60}},
+            }};
+}
+
+class InputBox final : public FormController {
+public:
+    void clicked(int id, FormView& form) override {
+        if (id != kOkId) return;
+        answer = form.text(kAnswerId);
+        form.close();
+    }
+    std::optional<std::string> answer;
+};
+
 }  // namespace
 
 MessageAnswer WinMessages::show(const std::string& text, MessageIcon icon, const std::string& title,
@@ -36,33 +63,9 @@ MessageAnswer WinMessages::show(const std::string& text, MessageIcon icon, const
 }
 
 std::optional<std::string> WinMessages::askText(const std::string& prompt) {
-    std::optional<std::string> answer;
-    ModalDialog dialog;
-    dialog.caption = toUtf16(shell::kPanelCaption);
-    dialog.outerWidth = 380;
-    dialog.outerHeight = 150;
-    // The answer field first: it is the first Tab stop and takes the focus.
-    dialog.controls = {
-        {ControlKind::Edit, kAnswerId, L""},
-        {ControlKind::DefaultButton, IDOK, L"确定"},
-        {ControlKind::Button, IDCANCEL, L"取消"},
-        {ControlKind::Label, kPromptId, toUtf16(prompt)},
-    };
-    dialog.layout = [](const DialogPlacer& at) {
-        constexpr int margin = 12;
-        constexpr int buttonWidth = 84;
-        const int buttonHeight = at.fieldHeight() + 4;
-        const int buttonLeft = at.clientWidth() - margin - buttonWidth;
-        const int fieldTop = at.clientHeight() - margin - at.fieldHeight();
-        at.place(IDOK, buttonLeft, margin, buttonWidth, buttonHeight);
-        at.place(IDCANCEL, buttonLeft, margin + buttonHeight + 6, buttonWidth, buttonHeight);
-        at.place(kPromptId, margin, margin, buttonLeft - 2 * margin, fieldTop - 2 * margin);
-        at.place(kAnswerId, margin, fieldTop, at.clientWidth() - 2 * margin, at.fieldHeight());
-    };
-    dialog.accept = [&answer](HWND box) { answer = toUtf8(controlText(box, kAnswerId)); };
-    HFONT font = font_ != nullptr ? font_ : static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
-    runModalDialog(owner_, font, dialog);
-    return answer;
+    InputBox box;
+    WinFormHost(owner_, font_).run(inputBox(prompt), box);
+    return box.answer;
 }
 
 }  // namespace quorvane::win32

@@ -9,7 +9,8 @@ namespace quorvane::win32 {
 // the panel and placed over it.
 class WinMessages final : public Messages {
 public:
-    // The panel, once it exists, and the font of the input box.
+    // The panel, once it exists, and the font of the input box. A box shown
+    // while a dialog of the panel is open belongs to that dialog.
     void setOwner(HWND owner, HFONT font) {
         owner_ = owner;
         font_ = font;

@@ -6,7 +6,7 @@
 #include "harness/e2e_test.h"
 #include "harness/steady_pointer.h"
 #include "shell/menu_layout.h"
-#include "win32/builder_dialogs.h"
+#include "templates/builder_forms.h"
 
 namespace quorvane::e2e {
 namespace {
@@ -72,7 +72,7 @@ TEST_F(DeliveryTest, WithoutATargetTheMessageIsShownAndTheClipboardIsLeftAlone) 
         pressChord({VK_CONTROL, 'S'});
         const HWND dialog = waitForDialog(app(), "插入数据类型");
         ASSERT_NE(dialog, nullptr);
-        ASSERT_TRUE(clickDialogButton(dialog, win32::builder_ids::Ok));
+        ASSERT_TRUE(clickDialogButton(dialog, templates::builder_ids::Ok));
         expectMessageAndClose();
         ASSERT_FALSE(HasFatalFailure());
         EXPECT_FALSE(IsWindow(dialog)) << "the dialog closes all the same";

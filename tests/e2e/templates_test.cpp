@@ -9,13 +9,13 @@
 #include "harness/e2e_test.h"
 #include "harness/steady_pointer.h"
 #include "shell/menu_layout.h"
-#include "win32/builder_dialogs.h"
+#include "templates/builder_forms.h"
 
 namespace quorvane::e2e {
 namespace {
 
 using shell::MenuCommand;
-namespace ids = win32::builder_ids;
+namespace ids = templates::builder_ids;
 
 // The panel up and the fake IDE's edit view chosen as the target.
 class TemplatesTest : public E2eTest {

@@ -119,15 +119,15 @@ TEST(PanelMenus, EveryMenuCommandReachesItsFeature) {
     const auto pasted = [](const char* text) {
         return [text](PanelWorld& w) { return w.clipboard.pastes == std::vector<std::string>{text}; };
     };
-    const auto opened = [](const char* dialog) {
-        return [dialog](PanelWorld& w) { return !w.builders.opened.empty() && w.builders.opened[0].dialog == dialog; };
+    const auto opened = [](const char* caption) {
+        return [caption](PanelWorld& w) { return w.forms.opened.size() == 1 && w.forms.opened[0].caption == caption; };
     };
     const std::map<MenuCommand, std::function<bool(PanelWorld&)>> effects = {
         {MenuCommand::FindCommand, [](PanelWorld& w) { return w.messages.prompts.size() == 1; }},
-        {MenuCommand::InsertFunction, opened("function")},
-        {MenuCommand::InsertVariable, opened("variable")},
-        {MenuCommand::InsertClass, opened("class")},
-        {MenuCommand::InsertStruct, opened("struct")},
+        {MenuCommand::InsertFunction, opened("插入子程序")},
+        {MenuCommand::InsertVariable, opened("插入变量")},
+        {MenuCommand::InsertClass, opened("插入类")},
+        {MenuCommand::InsertStruct, opened("插入数据类型")},
         {MenuCommand::LoopWhile, pasted("while()\r\n{\r\n\t\r\n}\r\n")},
         {MenuCommand::LoopFor, pasted("for(int i=0;i<;i++)\r\n{\r\n\t\r\n}\r\n")},
         {MenuCommand::LoopDoWhile, pasted("do()\r\n{\r\n\t\r\n}while();\r\n")},
@@ -167,7 +167,7 @@ TEST(PanelMenus, EveryMenuCommandReachesItsFeature) {
         if (notBuiltYet.count(command) != 0) {
             EXPECT_FALSE(w.panel->handles(command));
             EXPECT_EQ(effect, effects.end()) << "built: take it off the list";
-            EXPECT_TRUE(w.messages.shown.empty() && w.clipboard.calls.empty() && w.builders.opened.empty());
+            EXPECT_TRUE(w.messages.shown.empty() && w.clipboard.calls.empty() && w.forms.opened.empty());
             continue;
         }
         EXPECT_TRUE(w.panel->handles(command));

@@ -9,11 +9,11 @@
 #include <memory>
 #include <string>
 
-#include "fakes/fake_builder_dialogs.h"
 #include "fakes/fake_clipboard.h"
 #include "fakes/fake_clock.h"
 #include "fakes/fake_description_window.h"
 #include "fakes/fake_desktop.h"
+#include "fakes/fake_form_host.h"
 #include "fakes/fake_messages.h"
 #include "fakes/fake_mouse_hook.h"
 #include "fakes/fake_panel_view.h"
@@ -54,7 +54,7 @@ public:
     bool start() {
         panel = std::make_unique<shell::Panel>(
             dir.path(), shell::PanelPlatform{desktop, clipboard, clock, codec, messages, panelView, tree, infoBox,
-                                             descriptionWindow, builders, mouseHook, timers});
+                                             descriptionWindow, forms, mouseHook, timers});
         tree.events = &panel->treeEvents();
         return panel->startUp();
     }
@@ -96,7 +96,7 @@ public:
     fakes::FakeTreeControl tree;
     fakes::FakeInfoBoxView infoBox;
     fakes::FakeDescriptionWindowView descriptionWindow;
-    fakes::FakeBuilderDialogs builders;
+    fakes::FakeFormHost forms;
     fakes::FakeMouseHook mouseHook;
     shell::PanelTimers timers{};
     // The IDE: a frame holding a classic edit view, and a hosted editor.

@@ -1,0 +1,24 @@
+#pragma once
+// Shows the core's forms as modal dialogs: an in-memory dialog template run
+// by the system's dialog manager, which gives Tab order, Enter for the
+// default button, Esc and the close box, and a disabled owner for free.
+// Controls go where the form says, scaled from 96 DPI to the owner's.
+#include <windows.h>
+
+#include "platform/form.h"
+
+namespace quorvane::win32 {
+
+class WinFormHost final : public FormHost {
+public:
+    // `owner` is the panel; `font` its UI font, which outlives this object.
+    WinFormHost(HWND owner, HFONT font) : owner_(owner), font_(font) {}
+
+    void run(const FormSpec& spec, FormController& controller) override;
+
+private:
+    HWND owner_;
+    HFONT font_;
+};
+
+}  // namespace quorvane::win32
