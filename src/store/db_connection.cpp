@@ -102,6 +102,7 @@ bool DbConnection::execute(const std::string& sql) {
     while (rc == SQLITE_ROW) rc = sqlite3_step(stmt);
     if (rc == SQLITE_DONE) {
         changes_ = sqlite3_total_changes(db_) - before;
+        if (changes_ > 0) lastInsertedId_ = sqlite3_last_insert_rowid(db_);
     } else {
         recordEngineError(rc);
     }

@@ -53,6 +53,8 @@ public:
     bool quickCheck();
     // Rows the last execute inserted, changed or deleted; 0 when it failed.
     int changes() const { return changes_; }
+    // The ID of the row the last successful insert made; 0 before any.
+    std::int64_t lastInsertedId() const { return lastInsertedId_; }
 
     // A failed statement or step is recorded here and stays until open or
     // clearError, so a loop that stopped early can be told from one that ended.
@@ -72,6 +74,7 @@ private:
     std::map<ResultSetHandle, std::unique_ptr<ResultSet>> sets_;
     ResultSetHandle lastHandle_ = 0;
     int changes_ = 0;
+    std::int64_t lastInsertedId_ = 0;
     DbError lastError_;
 };
 

@@ -188,6 +188,10 @@ void RecordStore::clearError() {
     if (dbControl_ != nullptr) dbControl_->clearError();
 }
 
+std::int64_t RecordStore::lastInsertedId() const {
+    return dbControl_ != nullptr ? dbControl_->lastInsertedId() : 0;
+}
+
 int RecordStore::changes() const {
     return dbControl_ != nullptr ? dbControl_->changes() : 0;
 }

@@ -48,6 +48,8 @@ public:
     // Rows the last Insert, Update, DeleteWhere or DeleteAll changed; 0 when it
     // failed. A write meant for one row can check that it touched exactly one.
     int changes() const;
+    // The ID of the row the last successful Insert made.
+    std::int64_t lastInsertedId() const;
     // The engine's consistency check of the whole file; false on any finding.
     bool quickCheck();
 

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "store/sql_text.h"
+#include "tree/library_rows.h"
 #include "tree/library_tables.h"
 
 namespace quorvane::tree {
@@ -55,12 +56,10 @@ void TreeInteraction::showDescription() {
         return;
     }
 
-    std::optional<std::string> description;
-    if (const int command = model_.currentCommandItem(); command >= 0) {
-        description = firstDescription(kCommandTable, kCommandNameColumn, model_.itemName(command));
-    } else if (const int selected = model_.selected(); selected >= 0) {  // a category
-        description = firstDescription(kCategoryTable, kCategoryNameColumn, model_.label(selected));
-    }
+    const int selected = model_.selected();
+    if (selected < 0) return;
+    const std::optional<std::string> description = rowDescription(
+        commandDb_, model_.isCommand(selected) ? kCommandTable : kCategoryTable, model_.rowId(selected));
     if (!description) return;
 
     if (descriptions_.descriptionWindowLoaded())
@@ -70,7 +69,9 @@ void TreeInteraction::showDescription() {
 }
 
 void TreeInteraction::doubleClicked() {
-    doubleClickSeen_ = true;
+    // Only the tick of the click that began this double click is swallowed,
+    // if it is still to come; a later click's description must show.
+    doubleClickSeen_ = clickTimer_.period() > 0;
     const int command = model_.currentCommandItem();
     if (command < 0) return;
 
@@ -79,7 +80,7 @@ void TreeInteraction::doubleClicked() {
     auto mode = editor_link::DeliveryMode::Type;
     // A name ending in "{}" stands for a snippet: its description is pasted.
     if (endsWith(name, "{}")) {
-        if (auto snippet = firstDescription(kCommandTable, kCommandNameColumn, name))
+        if (auto snippet = rowDescription(commandDb_, kCommandTable, model_.rowId(command)))
             text = std::move(*snippet);
         mode = editor_link::DeliveryMode::Paste;
     }
@@ -103,10 +104,8 @@ void TreeInteraction::labelEditEnds(int index, const std::optional<std::string>&
         model_.setLabel(index, previousLabel_);
         return;
     }
-    const std::int32_t number = model_.value(index);
-    const bool stored =
-        commandDb_.Update(kCategoryTable, std::string(kCategoryNameColumn) + "=" + store::sqlQuote(label),
-                          std::string(kCategoryNumberColumn) + "=" + store::sqlQuote(std::to_string(number)));
+    const bool stored = updateRow(commandDb_, kCategoryTable, model_.rowId(index),
+                                  std::string(kCategoryNameColumn) + "=" + store::sqlQuote(label));
     if (!stored) model_.setLabel(index, previousLabel_);
 }
 
@@ -121,15 +120,6 @@ void TreeInteraction::findCommand() {
         return;
     }
     messages_.show("没找到命令", MessageIcon::Information);
-}
-
-std::optional<std::string> TreeInteraction::firstDescription(const char* table, const char* nameColumn,
-                                                             const std::string& name) {
-    std::vector<std::string> values;
-    if (commandDb_.ReadColumn(values, table, kDescriptionColumn,
-                              std::string(nameColumn) + "=" + store::sqlQuote(name)) == 0)
-        return std::nullopt;
-    return store::unescapeDescription(values.front());
 }
 
 }  // namespace quorvane::tree

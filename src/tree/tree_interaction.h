@@ -47,9 +47,6 @@ public:
     bool doubleClickSeen() const { return doubleClickSeen_; }
 
 private:
-    std::optional<std::string> firstDescription(const char* table, const char* nameColumn,
-                                                const std::string& name);
-
     TreeModel& model_;
     store::RecordStore& commandDb_;
     Timer& clickTimer_;

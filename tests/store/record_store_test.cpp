@@ -223,6 +223,18 @@ TEST_F(RecordStoreOps, ChangesCountsTheRowsOfTheLastWrite) {
     }
 }
 
+// A row just added can be addressed by its ID at once; an update does not move it.
+TEST_F(RecordStoreOps, LastInsertedIdIsTheNewRowsId) {
+    ASSERT_TRUE(addCommand("first", "1"));
+    const std::int64_t first = db.lastInsertedId();
+    ASSERT_TRUE(addCommand("second", "1"));
+    const std::int64_t second = db.lastInsertedId();
+    EXPECT_NE(first, second);
+    ASSERT_TRUE(db.Update("命令库", "中文名='x'", "ID=" + std::to_string(first)));
+    EXPECT_EQ(db.lastInsertedId(), second);
+    EXPECT_EQ(column("命令库", "命令名", "ID=" + std::to_string(second)), (std::vector<std::string>{"second"}));
+}
+
 // Wildcards and quotes typed into a prefix match only themselves.
 TEST_F(RecordStoreOps, PrefixConditionTakesThePrefixLiterally) {
     const std::vector<std::string> words = {"a_b",  "axb",  "a%c",  "abc",  "a\\x",

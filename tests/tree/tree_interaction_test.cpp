@@ -76,14 +76,14 @@ TEST_F(TreeInteractionTest, AClickShowsTheDescriptionOnTheClickTimersTick) {
     EXPECT_EQ(timer.period(), 0) << "one tick per click";
 }
 
-TEST_F(TreeInteractionTest, DescriptionsAreReadByNameAndUnescaped) {
+TEST_F(TreeInteractionTest, DescriptionsAreReadFromTheItemsRowAndUnescaped) {
     const struct {
         int index;
         const char* shown;
     } cases[] = {
-        {0, "函数's 说明"},  // a category, found by its whole label
-        {4, "Shows it"},     // a command, found by its name without the Chinese name
-        {7, "say 'hi'"},     // a name holding an apostrophe is matched exactly
+        {0, "函数's 说明"},  // a category
+        {4, "Shows it"},     // a command with a Chinese name on its label
+        {7, "say 'hi'"},     // a name holding an apostrophe
         {6, ""},             // an empty description is still a description
     };
     for (const auto& c : cases) {
@@ -121,31 +121,35 @@ TEST_F(TreeInteractionTest, AnItemWithoutADescriptionRowLeavesTheShownTextAlone)
     EXPECT_THAT(descriptions.infoText, Optional(std::string("Creates a window")));
 }
 
-TEST_F(TreeInteractionTest, TheSelectionAfterADoubleClickShowsNothingTheOneAfterDoes) {
+// A double click's first press selects the item and starts the click timer;
+// when the second press comes before the tick, that tick is swallowed.
+TEST_F(TreeInteractionTest, ADoubleClickSwallowsOnlyTheTickOfItsOwnFirstClick) {
     click(3);
+    interaction.doubleClicked();  // before the tick
     settle();
-    interaction.doubleClicked();
     EXPECT_THAT(delivered, ElementsAre(Delivery{"CreateWindowEx", kType}));
-    EXPECT_TRUE(interaction.doubleClickSeen());
-
-    click(2);
-    settle();
-    EXPECT_THAT(descriptions.infoText, Optional(std::string("Creates a window")));
+    EXPECT_EQ(descriptions.infoText, std::nullopt) << "its own tick is swallowed";
     EXPECT_FALSE(interaction.doubleClickSeen());
 
     click(4);
     settle();
-    EXPECT_THAT(descriptions.infoText, Optional(std::string("Shows it")));
+    EXPECT_THAT(descriptions.infoText, Optional(std::string("Shows it"))) << "the next click shows its description";
 }
 
-TEST_F(TreeInteractionTest, ADoubleClickOnACategoryDeliversNothingButStillSwallowsTheNextClick) {
-    click(1);
-    settle();
-    interaction.doubleClicked();
-    EXPECT_TRUE(delivered.empty());
-    click(2);
-    settle();
-    EXPECT_THAT(descriptions.infoText, Optional(std::string("窗口说明")));
+// The usual timing: the first click's tick has long come when the second
+// press arrives. Nothing is left to swallow, so the next click is shown.
+TEST_F(TreeInteractionTest, ADoubleClickAfterItsFirstTickLeavesTheNextClickAlone) {
+    for (const int doubleClicked : {3, 1}) {  // a command, and a category
+        SCOPED_TRACE(doubleClicked);
+        descriptions.infoText.reset();
+        click(doubleClicked);
+        settle();
+        interaction.doubleClicked();
+        EXPECT_FALSE(interaction.doubleClickSeen());
+        click(4);
+        settle();
+        EXPECT_THAT(descriptions.infoText, Optional(std::string("Shows it")));
+    }
 }
 
 TEST_F(TreeInteractionTest, ADoubleClickWithNothingSelectedDeliversNothing) {
@@ -282,6 +286,65 @@ TEST_F(TreeInteractionTest, CancellingTheSearchDoesNothing) {
     EXPECT_TRUE(messages.shown.empty());
     EXPECT_EQ(model.selected(), -1);
     EXPECT_EQ(timer.period(), 0);
+}
+
+// Rows that share a name (in any case) or a number: the item the user acted on
+// addresses its own row, by its ID.
+class SameNamedRowsTest : public TreeLibraryTest {
+protected:
+    void SetUp() override {
+        addCategory("Win", "1", "0", "Win's own");
+        addCategory("WIN", "2", "0", "WIN's own");
+        addCategory("二号", "2", "0", "shares the number 2");
+        addCommand("abc{}", "", "1", "lower snippet");
+        addCommand("ABC{}", "", "1", "UPPER snippet");
+        load();
+        ASSERT_EQ(model.count(), 5);  // Win, abc{}, ABC{}, WIN, 二号
+        timer.setHandler([this] { interaction.showDescription(); });
+    }
+    void click(int index) {
+        interaction.selectionChanged(model.itemAt(index), SelectionCause::Mouse);
+        clock.advance(50);
+    }
+
+    fakes::FakeClock clock;
+    fakes::FakeTimer& timer = clock.makeTimer();
+    fakes::FakeDescriptionView descriptions;
+    fakes::FakeMessages messages;
+    settings::Options options;
+    fakes::FakeTextDeliverer deliverer;
+    TreeInteraction interaction{model, db, timer, descriptions, messages, options, deliverer};
+};
+
+TEST_F(SameNamedRowsTest, DescriptionsAndSnippetsAreTheItemsOwn) {
+    const struct {
+        int index;
+        const char* shown;
+    } cases[] = {{0, "Win's own"}, {3, "WIN's own"}, {4, "shares the number 2"}, {1, "lower snippet"}, {2, "UPPER snippet"}};
+    for (const auto& c : cases) {
+        click(c.index);
+        EXPECT_THAT(descriptions.infoText, Optional(std::string(c.shown))) << c.index;
+    }
+    click(2);
+    interaction.doubleClicked();
+    EXPECT_THAT(deliverer.deliveries, ElementsAre(Delivery{"UPPER snippet", kPaste}));
+}
+
+TEST_F(SameNamedRowsTest, ARenameChangesOnlyItsOwnRow) {
+    click(3);
+    ASSERT_TRUE(interaction.labelEditBegins(3));
+    interaction.labelEditEnds(3, "窗口");
+    EXPECT_EQ(model.label(3), "窗口");
+    EXPECT_THAT(column("分类表", "分类名"), ElementsAre("Win", "窗口", "二号")) << "not 二号, which shares 序号 2";
+}
+
+TEST_F(SameNamedRowsTest, ARenameOfARowThatIsGoneFailsAndTheLabelGoesBack) {
+    ASSERT_TRUE(db.DeleteWhere("分类表", "分类名='二号'"));
+    click(4);
+    ASSERT_TRUE(interaction.labelEditBegins(4));
+    interaction.labelEditEnds(4, "新名");
+    EXPECT_EQ(model.label(4), "二号") << "nothing was stored, so nothing is shown";
+    EXPECT_THAT(column("分类表", "分类名"), ElementsAre("Win", "WIN"));
 }
 
 }  // namespace
