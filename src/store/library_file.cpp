@@ -111,6 +111,15 @@ void removeTemporary(const std::filesystem::path& temp) {
 
 }  // namespace
 
+int columnWidth(std::string_view table, std::string_view column) {
+    for (const TableDefinition& definition : libraryTables()) {
+        if (definition.name != table) continue;
+        for (const Column& each : definition.columns)
+            if (each.name == column) return each.width;
+    }
+    return 0;
+}
+
 bool createLibrary(const std::filesystem::path& path, const std::string& password) {
     // An existing file is never replaced, whatever it holds.
     if (pathTaken(path)) return false;

@@ -2,12 +2,17 @@
 // The library file: its name, its password and its creation.
 #include <filesystem>
 #include <string>
+#include <string_view>
 
 namespace quorvane::store {
 
 inline constexpr char kLibraryFileName[] = "Cmlsjk.mdb";
 // An access check, not encryption: the password is a constant of the program.
 inline constexpr char kLibraryPassword[] = "QPRWTZvoxe2741";
+
+// The width of a text column in characters; 0 for a column without a limit
+// (MEMO) or one the library does not have.
+int columnWidth(std::string_view table, std::string_view column);
 
 // Creates the library with its three empty tables, guarded by `password`.
 // Built under a temporary name and renamed into place, so a failure leaves

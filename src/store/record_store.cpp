@@ -200,6 +200,18 @@ bool RecordStore::quickCheck() {
     return dbControl_ != nullptr && dbControl_->quickCheck();
 }
 
+bool RecordStore::beginTransaction() {
+    return dbControl_ != nullptr && dbControl_->execute("begin immediate");
+}
+
+bool RecordStore::commitTransaction() {
+    return dbControl_ != nullptr && dbControl_->execute("commit");
+}
+
+void RecordStore::rollbackTransaction() {
+    if (dbControl_ != nullptr) dbControl_->execute("rollback");
+}
+
 void RecordStore::replaceCurrentQuery(ResultSetHandle handle) {
     // A set some caller holds the handle of is never closed here, only one
     // that nobody could reach once replaced.

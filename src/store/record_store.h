@@ -52,6 +52,10 @@ public:
     std::int64_t lastInsertedId() const;
     // The engine's consistency check of the whole file; false on any finding.
     bool quickCheck();
+    // Writes between begin and commit land together or, after a rollback, not at all.
+    bool beginTransaction();
+    bool commitTransaction();
+    void rollbackTransaction();
 
 private:
     void replaceCurrentQuery(ResultSetHandle handle);

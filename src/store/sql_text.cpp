@@ -31,6 +31,22 @@ std::string sqlQuote(std::string_view value) {
     return quoted;
 }
 
+std::string sqlValueList(std::initializer_list<std::string_view> values) {
+    std::string list;
+    for (const std::string_view value : values) {
+        if (!list.empty()) list += ',';
+        list += sqlQuote(value);
+    }
+    return list;
+}
+
+std::string nocaseKey(std::string_view text) {
+    std::string key(text);
+    for (char& c : key)
+        if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+    return key;
+}
+
 std::string sqlLikePrefix(std::string_view column, std::string_view prefix) {
     std::string pattern;
     pattern.reserve(prefix.size() + 1);

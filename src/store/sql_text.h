@@ -1,5 +1,6 @@
 #pragma once
 // Every value put between quotes in a statement passes through here.
+#include <initializer_list>
 #include <string>
 #include <string_view>
 
@@ -11,6 +12,11 @@ namespace quorvane::store {
 std::string sqlEscape(std::string_view value);
 // The value as a quoted literal: 'value', apostrophes doubled.
 std::string sqlQuote(std::string_view value);
+// Quoted values joined by commas, for an insert: 'a','b''c'.
+std::string sqlValueList(std::initializer_list<std::string_view> values);
+// The text as the library's text columns compare it (NOCASE: ASCII letters
+// without regard to case, every other byte as it is), as a key for a map.
+std::string nocaseKey(std::string_view text);
 // The condition "column begins with prefix", the prefix taken literally:
 // column like 'a\_%' escape '\'. Compares without regard to case, as like
 // does; on a NOCASE column with an index the engine uses the index.
