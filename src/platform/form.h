@@ -55,6 +55,8 @@ public:
     virtual int selectedItem(int id) = 0;
     virtual void selectItem(int id, int index) = 0;
     virtual void setFocus(int id) = 0;
+    // A disabled control shows its text greyed and takes no input.
+    virtual void setEnabled(int id, bool enabled) = 0;
     virtual void setCaption(const std::string& caption) = 0;
     // Moves a control, in client pixels at 96 DPI.
     virtual void place(int id, const Rect& place) = 0;

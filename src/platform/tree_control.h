@@ -17,6 +17,10 @@ enum class TreeItemId : std::uint32_t { None = 0 };
 // Why the selection changed, as the control reports it.
 enum class SelectionCause { Keyboard, Mouse, Other };
 
+// Keys pressed in the control that the program answers; the control
+// reports them only while it has the keyboard focus.
+enum class TreeKey { F2, Delete, Enter };
+
 // The control's own handle of an item; 0 is no item, or the root as a parent.
 using TreeControlItem = std::uintptr_t;
 
@@ -61,6 +65,7 @@ public:
     // The right button went up over `under` (None: empty space); `onItem`
     // when over its picture or label. `screen` is where it went up.
     virtual void rightClicked(TreeItemId under, bool onItem, Point screen) = 0;
+    virtual void keyPressed(TreeKey key) = 0;
 };
 
 }  // namespace quorvane

@@ -103,6 +103,11 @@ GbkText fromUtf8(const std::string& utf8, const TextCodec& codec, bool exact) {
 
 }  // namespace
 
+bool isUtf8(std::string_view text) {
+    bool nonAscii = false;
+    return isUtf8(text, nonAscii);
+}
+
 GbkText toGbkText(std::string_view fileBytes, const TextCodec& codec) {
     bool exact = true;
     if (startsWith(fileBytes, kUtf16LittleMark) || startsWith(fileBytes, kUtf16BigMark)) {

@@ -5,6 +5,7 @@
 
 #include "settings/settings_keys.h"
 #include "settings/startup_settings.h"
+#include "shell/library_restore.h"
 #include "store/library_file.h"
 
 namespace quorvane::shell {
@@ -35,9 +36,13 @@ bool Lifecycle::startUp() {
         store::createLibrary(library, store::kLibraryPassword);
     }
     if (!commandDb_.Open(dbControl_, library, store::kLibraryPassword)) {
-        messages_.show(kOpenLibraryFailedText, MessageIcon::None);
-        stage_ = Stage::Ended;
-        return false;
+        // With a backup at hand the user may put it in place, and the start goes on.
+        const bool restored = offerBackupRestore(messages_, library, kOpenLibraryFailedText);
+        if (!restored || !commandDb_.Open(dbControl_, library, store::kLibraryPassword)) {
+            if (restored) messages_.show(kOpenLibraryFailedText, MessageIcon::None);
+            stage_ = Stage::Ended;
+            return false;
+        }
     }
     run(seams.loadCommandTree);
     settings::applyStartupSettings(settingsFile_, panel_, options_, geometry_);

@@ -32,6 +32,9 @@ std::vector<Menu> makeMenuBar() {
              item("重命名", C::RenameCategory),
              separator(),
              item("查找命令", C::FindCommand, Shortcut{'F'}),
+             separator(),
+             item("导出命令库...", C::ExportLibrary),
+             item("导入命令库...", C::ImportLibrary),
          }},
         {"插入(&C)",
          {

@@ -21,6 +21,8 @@ enum class MenuCommand : int {
     EditCategoryDescription = 106,
     RenameCategory = 107,
     FindCommand = 108,
+    ExportLibrary = 109,
+    ImportLibrary = 110,
     // "插入(&C)"
     InsertFunction = 201,
     InsertVariable = 202,

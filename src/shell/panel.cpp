@@ -18,7 +18,11 @@ Panel::Panel(std::filesystem::path runDirectory, const PanelPlatform& platform)
       descriptions_(platform.descriptionWindow, platform.infoBox, platform.panel, lifecycle_.settings()),
       treeInteraction_(model_, lifecycle_.commandDb(), timer(PanelTimer::ClickCheck), descriptions_,
                        platform.messages, lifecycle_.options(), editorLink_),
-      mirror_(model_, platform.tree, treeInteraction_, [this](Point screen) { panel_.popUpCommandMenu(screen); }) {
+      mirror_(model_, platform.tree, treeInteraction_, [this](Point screen) { panel_.popUpCommandMenu(screen); },
+              [this](TreeKey key) { onTreeKey(key); }),
+      backups_(lifecycle_.libraryPath(), platform.wallClock, descriptions_),
+      editing_(model_, lifecycle_.commandDb(), platform.forms, platform.messages, [this] { backups_.backUp(); }),
+      transfer_(model_, lifecycle_.commandDb(), platform.fileDialogs, platform.messages, [this] { backups_.backUp(); }) {
     connectSeams();
     connectMenuCommands();
 }
@@ -57,6 +61,15 @@ void Panel::connectMenuCommands() {
     on(MenuCommand::InsertStruct, [this] { codeTemplates_.insertStruct(); });
 
     on(MenuCommand::FindCommand, [this] { treeInteraction_.findCommand(); });
+    on(MenuCommand::AddCommand, [this] { editing_.commands().addCommand(); });
+    on(MenuCommand::ModifyCommand, [this] { editing_.commands().modifyCommand(); });
+    on(MenuCommand::DeleteItem, [this] { editing_.deleteSelected(); });
+    on(MenuCommand::AddCategory, [this] { editing_.categories().addCategory(tree::CategoryPlace::Beside); });
+    on(MenuCommand::AddSubcategory, [this] { editing_.categories().addCategory(tree::CategoryPlace::Inside); });
+    on(MenuCommand::EditCategoryDescription, [this] { editing_.categories().editDescription(); });
+    on(MenuCommand::RenameCategory, [this] { editing_.categories().rename(); });
+    on(MenuCommand::ExportLibrary, [this] { transfer_.exportLibrary(); });
+    on(MenuCommand::ImportLibrary, [this] { transfer_.importLibrary(); });
     on(MenuCommand::UsageNote, [this] { showUsageNote(messages_); });
     for (const MenuCommand command :
          {MenuCommand::CopySelection, MenuCommand::SelectAllCopy, MenuCommand::ShowInNewWindow}) {
@@ -66,6 +79,7 @@ void Panel::connectMenuCommands() {
 
 bool Panel::startUp() {
     if (!lifecycle_.startUp()) return false;
+    backups_.backUp();
     model_.setObserver(&mirror_);
     mirror_.rebuild();
     // The presses and the timers start with the running panel: no tick can
@@ -129,6 +143,21 @@ void Panel::onPointerOverPanel() {
 void Panel::onClientResized(int width, int height) {
     places_ = layoutForClientSize(places_, width, height);
     panel_.placeControls(places_);
+}
+
+void Panel::onTreeKey(TreeKey key) {
+    if (lifecycle_.stage() != Lifecycle::Stage::Running) return;
+    switch (key) {
+        case TreeKey::F2:
+            editing_.renameSelectedCategory();
+            break;
+        case TreeKey::Delete:
+            editing_.deleteSelected();
+            break;
+        case TreeKey::Enter:
+            treeInteraction_.deliverSelected();
+            break;
+    }
 }
 
 void Panel::onDescriptionWindowClosing() {

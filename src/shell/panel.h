@@ -14,6 +14,7 @@
 #include "platform/clock.h"
 #include "platform/description_window_view.h"
 #include "platform/desktop.h"
+#include "platform/file_dialogs.h"
 #include "platform/form.h"
 #include "platform/messages.h"
 #include "platform/mouse_hook.h"
@@ -21,11 +22,15 @@
 #include "platform/text_codec.h"
 #include "platform/timer.h"
 #include "platform/tree_control.h"
+#include "platform/wall_clock.h"
+#include "shell/automatic_backups.h"
 #include "shell/description_window.h"
 #include "shell/lifecycle.h"
 #include "shell/menu_layout.h"
 #include "shell/panel_layout.h"
 #include "templates/code_templates.h"
+#include "tree/library_editing.h"
+#include "tree/library_transfer.h"
 #include "tree/tree_interaction.h"
 #include "tree/tree_mirror.h"
 #include "tree/tree_model.h"
@@ -50,6 +55,8 @@ struct PanelPlatform {
     FormHost& forms;
     MouseHook& mouseHook;
     PanelTimers timers;
+    WallClock& wallClock;
+    FileDialogs& fileDialogs;
 };
 
 class Panel {
@@ -86,6 +93,7 @@ private:
     using Handler = std::function<void()>;
     void connectMenuCommands();
     void connectSeams();
+    void onTreeKey(TreeKey key);
     Timer& timer(PanelTimer which) const { return *timers_[static_cast<std::size_t>(which)]; }
 
     PanelView& panel_;
@@ -101,6 +109,9 @@ private:
     tree::TreeMirror mirror_;
     ControlPlaces places_ = kDesignedPlaces;
     std::map<MenuCommand, Handler> menuHandlers_;
+    AutomaticBackups backups_;
+    tree::LibraryEditing editing_;
+    tree::LibraryTransfer transfer_;
 };
 
 }  // namespace quorvane::shell

@@ -1,5 +1,6 @@
 #pragma once
-// Tables and columns of the library that the command tree reads and writes.
+// Tables and columns of the library that the command tree reads and writes,
+// and that export and import carry.
 namespace quorvane::tree {
 
 // Every table's key: rows are addressed by it.
@@ -15,7 +16,12 @@ inline constexpr char kCommandNameColumn[] = "命令名";
 inline constexpr char kChineseNameColumn[] = "中文名";
 inline constexpr char kCommandCategoryColumn[] = "分类";
 
-// Both tables describe their rows in a column of this name, stored escaped.
+// Typing hints: a word and its description, which is stored as typed (not escaped).
+inline constexpr char kHintTable[] = "命令表";
+inline constexpr char kHintWordColumn[] = "命令";
+
+// Every table describes its rows in a column of this name; in 分类表 and 命令库
+// it is stored escaped.
 inline constexpr char kDescriptionColumn[] = "说明";
 
 }  // namespace quorvane::tree

@@ -44,9 +44,10 @@ TreeInteraction::TreeInteraction(TreeModel& model, store::RecordStore& commandDb
 
 void TreeInteraction::selectionChanged(TreeItemId item, SelectionCause cause) {
     model_.followViewSelection(item);
-    // Keyboard and program selections show nothing; a mouse click waits one
-    // timer tick so that a double click can claim it first.
-    if (cause == SelectionCause::Mouse) clickTimer_.setPeriod(kClickDelayMs);
+    // Program selections show nothing. The user's wait one timer tick, so that
+    // a double click can claim a click first; arrow keys held down then show
+    // only where they stopped.
+    if (cause != SelectionCause::Other) clickTimer_.setPeriod(kClickDelayMs);
 }
 
 void TreeInteraction::showDescription() {
@@ -72,6 +73,10 @@ void TreeInteraction::doubleClicked() {
     // Only the tick of the click that began this double click is swallowed,
     // if it is still to come; a later click's description must show.
     doubleClickSeen_ = clickTimer_.period() > 0;
+    deliverSelected();
+}
+
+void TreeInteraction::deliverSelected() {
     const int command = model_.currentCommandItem();
     if (command < 0) return;
 

@@ -28,12 +28,15 @@ public:
                     DescriptionView& descriptions, Messages& messages, const settings::Options& options,
                     editor_link::TextDeliverer& deliverer);
 
-    // The view's selection moved to `item`. A mouse selection shows its
-    // description once the click timer has told it from a double click.
+    // The view's selection moved to `item`. A selection the user made, with
+    // the mouse or the arrow keys, shows its description once the click
+    // timer has told it from a double click.
     void selectionChanged(TreeItemId item, SelectionCause cause);
     // Tick of the click timer.
     void showDescription();
     void doubleClicked();
+    // Puts the selected command into the editor, as a double click does.
+    void deliverSelected();
     // False refuses the edit: only category labels are stored, so a command
     // label is not opened for editing.
     bool labelEditBegins(int index);

@@ -143,15 +143,18 @@ void expandSavedCategory(TreeModel& model, const std::string& saved) {
 
 }  // namespace
 
-void loadCommandTree(TreeModel& model, store::RecordStore& commandDb,
-                     const settings::SettingsFile& settings) {
+bool fillCommandTree(TreeModel& model, store::RecordStore& commandDb) {
     const store::ResultSetHandle set = commandDb.Query(kCategoryTable, "*", "");
-    if (set == 0) return;
-    const std::string saved = settings.readOption(settings::kExpandedCategoryKey);
+    if (set == 0) return false;
     std::vector<CategoryRow> rows = readCategories(commandDb, set);
     placeCategories(model, rows);
     hangCommands(model, commandDb);
-    expandSavedCategory(model, saved);
+    return true;
+}
+
+void loadCommandTree(TreeModel& model, store::RecordStore& commandDb,
+                     const settings::SettingsFile& settings) {
+    if (fillCommandTree(model, commandDb)) expandSavedCategory(model, settings.readOption(settings::kExpandedCategoryKey));
 }
 
 }  // namespace quorvane::tree

@@ -15,6 +15,8 @@ namespace quorvane::tree {
 // parent number no category has, in row order, then the first row of each
 // loop of parents. Every row stays reachable, so it can still be renamed,
 // given commands or deleted.
+// The same tree without opening anything: false when 分类表 has no rows.
+bool fillCommandTree(TreeModel& model, store::RecordStore& commandDb);
 void loadCommandTree(TreeModel& model, store::RecordStore& commandDb, const settings::SettingsFile& settings);
 
 }  // namespace quorvane::tree

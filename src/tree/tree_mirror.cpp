@@ -21,8 +21,13 @@ private:
 
 }  // namespace
 
-TreeMirror::TreeMirror(TreeModel& model, TreeControl& control, TreeInteraction& interaction, PopUpMenu popUpMenu)
-    : model_(model), control_(control), interaction_(interaction), popUpMenu_(std::move(popUpMenu)) {}
+TreeMirror::TreeMirror(TreeModel& model, TreeControl& control, TreeInteraction& interaction, PopUpMenu popUpMenu,
+                       KeyAction keyAction)
+    : model_(model),
+      control_(control),
+      interaction_(interaction),
+      popUpMenu_(std::move(popUpMenu)),
+      keyAction_(std::move(keyAction)) {}
 
 void TreeMirror::rebuild() {
     ProgramChange change(programChanges_);
@@ -230,6 +235,13 @@ void TreeMirror::rightClicked(TreeItemId under, bool onItem, Point screen) {
     control_.select(handle);
     rightClickSelecting_ = false;
     if (onItem && popUpMenu_) popUpMenu_(screen);
+}
+
+void TreeMirror::keyPressed(TreeKey key) {
+    // While a label is edited its keys are the text's: Delete deletes a
+    // character, Enter ends the edit, F2 does nothing.
+    if (labelEditOpen_ || !keyAction_) return;
+    keyAction_(key);
 }
 
 }  // namespace quorvane::tree

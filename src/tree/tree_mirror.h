@@ -20,8 +20,11 @@ class TreeMirror final : public TreeModelObserver, public TreeControlEvents {
 public:
     // Where the right button went up over an item: the command menu goes there.
     using PopUpMenu = std::function<void(Point screen)>;
+    // What a key of the tree does; never called while a label is being edited.
+    using KeyAction = std::function<void(TreeKey key)>;
 
-    TreeMirror(TreeModel& model, TreeControl& control, TreeInteraction& interaction, PopUpMenu popUpMenu);
+    TreeMirror(TreeModel& model, TreeControl& control, TreeInteraction& interaction, PopUpMenu popUpMenu,
+               KeyAction keyAction);
     TreeMirror(const TreeMirror&) = delete;
     TreeMirror& operator=(const TreeMirror&) = delete;
 
@@ -49,6 +52,7 @@ public:
     bool labelEditBegins(TreeItemId item) override;
     bool labelEditEnds(TreeItemId item, const std::optional<std::string>& edited) override;
     void rightClicked(TreeItemId under, bool onItem, Point screen) override;
+    void keyPressed(TreeKey key) override;
 
 private:
     struct Mirrored {
@@ -77,6 +81,7 @@ private:
     TreeControl& control_;
     TreeInteraction& interaction_;
     PopUpMenu popUpMenu_;
+    KeyAction keyAction_;
     std::unordered_map<TreeItemId, Mirrored> mirrored_;
     bool topLevelInserted_ = false;
     // Above 0 while the program changes the control: the selection changes

@@ -2,27 +2,9 @@
 
 #include <commctrl.h>
 
-#include <filesystem>
-#include <string>
+#include "win32/run_directory.h"
 
 namespace quorvane::win32 {
-namespace {
-
-// The directory of the running executable: the user's library and settings live there.
-std::filesystem::path runDirectory() {
-    std::wstring path(MAX_PATH, L'\0');
-    for (;;) {
-        const DWORD length = GetModuleFileNameW(nullptr, path.data(), static_cast<DWORD>(path.size()));
-        if (length < path.size()) {
-            path.resize(length);
-            break;
-        }
-        path.resize(path.size() * 2);
-    }
-    return std::filesystem::path(path).parent_path();
-}
-
-}  // namespace
 
 struct App::Parts {
     explicit Parts(App& app)
@@ -32,13 +14,15 @@ struct App::Parts {
           infoBox(app.panel_.infoBox()),
           descriptionWindow(app.instance_, app.panel_.hwnd(), app.panel_.font()),
           mouseHook(app.panel_.hwnd()),
+          fileDialogs(app.panel_.hwnd()),
           timers{std::make_unique<WinTimer>(app.panel_, shell::PanelTimer::Tracking),
                  std::make_unique<WinTimer>(app.panel_, shell::PanelTimer::Send),
                  std::make_unique<WinTimer>(app.panel_, shell::PanelTimer::ClickCheck),
                  std::make_unique<WinTimer>(app.panel_, shell::PanelTimer::Shrink)},
           core(runDirectory(), shell::PanelPlatform{app.desktop_, clipboard, app.clock_, app.codec_, app.messages_,
                                                     app.panelView_, tree, infoBox, descriptionWindow,
-                                                    forms, mouseHook, timerPointers()}) {}
+                                                    forms, mouseHook, timerPointers(), wallClock,
+                                                    fileDialogs}) {}
 
     shell::PanelTimers timerPointers() {
         shell::PanelTimers pointers{};
@@ -54,6 +38,8 @@ struct App::Parts {
     WinInfoBox infoBox;
     WinDescriptionWindow descriptionWindow;
     WinMouseHook mouseHook;
+    WinFileDialogs fileDialogs;
+    WinWallClock wallClock;
     std::array<std::unique_ptr<WinTimer>, shell::kPanelTimers.size()> timers;
     shell::Panel core;
 };

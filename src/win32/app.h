@@ -14,6 +14,7 @@
 #include "win32/win_clock.h"
 #include "win32/win_description_window.h"
 #include "win32/win_desktop.h"
+#include "win32/win_file_dialogs.h"
 #include "win32/win_form_host.h"
 #include "win32/win_info_box.h"
 #include "win32/win_messages.h"
@@ -22,6 +23,7 @@
 #include "win32/win_text.h"
 #include "win32/win_timer.h"
 #include "win32/win_tree_control.h"
+#include "win32/win_wall_clock.h"
 
 namespace quorvane::win32 {
 

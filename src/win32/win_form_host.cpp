@@ -164,6 +164,7 @@ public:
         // Through the dialog manager, so the default button follows the focus.
         SendMessageW(dialog_, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(item(id)), TRUE);
     }
+    void setEnabled(int id, bool enabled) override { EnableWindow(item(id), enabled ? TRUE : FALSE); }
     void setCaption(const std::string& caption) override { SetWindowTextW(dialog_, toUtf16(caption).c_str()); }
     void place(int id, const Rect& place) override {
         int height = scaled(place.height);
@@ -247,6 +248,13 @@ INT_PTR OpenForm::onMessage(HWND dialog, UINT message, WPARAM wParam, LPARAM lPa
         }
         case WM_SIZE:
             if (spec_.resizable && dialog_ != nullptr) reportSize();
+            return FALSE;
+        case WM_GETMINMAXINFO:
+            // A resizable form never gets smaller than it was designed.
+            if (spec_.resizable && dialog_ != nullptr) {
+                auto& limits = *reinterpret_cast<MINMAXINFO*>(lParam);
+                limits.ptMinTrackSize = {scaled(spec_.width), scaled(spec_.height)};
+            }
             return FALSE;
         default:
             return FALSE;

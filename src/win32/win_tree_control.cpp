@@ -121,6 +121,16 @@ std::optional<LRESULT> WinTreeControl::handleNotify(const NMHDR& header, TreeCon
             // TRUE makes the control store the edited text after this returns.
             return events.labelEditEnds(idOf(edit.item.lParam), edited) ? TRUE : FALSE;
         }
+        case TVN_KEYDOWN: {
+            // Sent only while the control has the focus; while a label is
+            // edited its keys go to the edit box instead.
+            const auto& key = reinterpret_cast<const NMTVKEYDOWN&>(header);
+            if (key.wVKey == VK_F2) events.keyPressed(TreeKey::F2);
+            if (key.wVKey == VK_DELETE) events.keyPressed(TreeKey::Delete);
+            if (key.wVKey == VK_RETURN) events.keyPressed(TreeKey::Enter);
+            // 0: a letter still takes part in the control's incremental search.
+            return 0;
+        }
         case NM_RCLICK: {
             // Where the button went up, not wherever the cursor is by now; short
             // casts keep the coordinates of a monitor left of the primary negative.

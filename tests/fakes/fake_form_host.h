@@ -25,6 +25,7 @@ public:
         int selected = -1;
         Rect place;
         int maxLength = 0;
+        bool enabled = true;
     };
 
     FakeForm(const FormSpec& spec, FormController& controller) : caption(spec.caption), controller_(controller) {
@@ -38,13 +39,18 @@ public:
     // The user's side.
     void type(int id, const std::string& text) {
         Control& c = at(id);
+        if (!c.enabled) return ADD_FAILURE() << "control " << id << " is disabled";
         // An edit box takes no more characters than its limit (UTF-8 here: count code points).
         c.text = c.maxLength > 0 ? truncated(text, c.maxLength) : text;
     }
+    // The first entry with this text.
     void pick(int id, const std::string& entry) {
         Control& c = at(id);
-        for (std::size_t i = 0; i < c.items.size(); ++i)
-            if (c.items[i] == entry) c.selected = static_cast<int>(i);
+        for (std::size_t i = 0; i < c.items.size(); ++i) {
+            if (c.items[i] != entry) continue;
+            c.selected = static_cast<int>(i);
+            return;
+        }
     }
     void click(int id) {
         Control& c = at(id);
@@ -76,6 +82,7 @@ public:
     int selectedItem(int id) override { return at(id).selected; }
     void selectItem(int id, int index) override { at(id).selected = index; }
     void setFocus(int id) override { focus = id; }
+    void setEnabled(int id, bool enabled) override { at(id).enabled = enabled; }
     void setCaption(const std::string& text) override { caption = text; }
     void place(int id, const Rect& place) override { at(id).place = place; }
     void close() override { closed = true; }

@@ -40,6 +40,7 @@ public:
         auto& siblings = parent == 0 ? roots : items[parent].children;
         std::erase(siblings, item);
         const bool selectionGone = selected != 0 && isWithin(selected, item);
+        removed.push_back(items[item].label);
         forget(item);
         // The real control moves the selection to a neighbour and says so.
         if (selectionGone) changeSelection(parent, SelectionCause::Other);
@@ -94,6 +95,8 @@ public:
     void rightClick(TreeControlItem item, bool onItem, Point screen) {
         events->rightClicked(item == 0 ? TreeItemId::None : items.at(item).id, onItem, screen);
     }
+    // A key pressed while the control has the focus.
+    void pressKey(TreeKey key) { events->keyPressed(key); }
     // The user begins editing the selected label by clicking it again.
     bool beginEdit(TreeControlItem item) {
         editLabel(item);
@@ -134,6 +137,8 @@ public:
     TreeControlItem editing = 0;
     bool redrawOn = true;
     int inserts = 0;
+    // Labels of the items the program deleted, in order (each with its subtree).
+    std::vector<std::string> removed;
 
 private:
     bool changeSelection(TreeControlItem item, SelectionCause cause) {

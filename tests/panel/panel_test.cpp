@@ -110,9 +110,7 @@ TEST(PanelEvents, ThePressTheHookSawChoosesTheEditorThatReceivesText) {
 // not built yet (and then does nothing at all).
 TEST(PanelMenus, EveryMenuCommandReachesItsFeature) {
     const std::set<MenuCommand> notBuiltYet = {
-        MenuCommand::AddCommand,      MenuCommand::ModifyCommand,          MenuCommand::DeleteItem,
-        MenuCommand::AddCategory,     MenuCommand::AddSubcategory,         MenuCommand::EditCategoryDescription,
-        MenuCommand::RenameCategory,  MenuCommand::OpenSettings,           MenuCommand::AddCommandHint,
+        MenuCommand::OpenSettings,           MenuCommand::AddCommandHint,
         MenuCommand::ToggleCommandHints, MenuCommand::ToggleCursorTracking, MenuCommand::About,
     };
     // What the user sees of each built command, in the world after it ran.
@@ -122,7 +120,24 @@ TEST(PanelMenus, EveryMenuCommandReachesItsFeature) {
     const auto opened = [](const char* caption) {
         return [caption](PanelWorld& w) { return w.forms.opened.size() == 1 && w.forms.opened[0].caption == caption; };
     };
+    const auto told = [](const char* text) {
+        return [text](PanelWorld& w) { return w.messages.shown.size() == 1 && w.messages.shown[0].text == text; };
+    };
+    const auto askedForFile = [](bool save) {
+        return [save](PanelWorld& w) { return w.fileDialogs.asked.size() == 1 && w.fileDialogs.asked[0].save == save; };
+    };
     const std::map<MenuCommand, std::function<bool(PanelWorld&)>> effects = {
+        {MenuCommand::AddCommand, opened("命令添加")},
+        {MenuCommand::ModifyCommand, told("请选择要修改的命令")},
+        {MenuCommand::DeleteItem, told("请选择要删除的命令")},
+        {MenuCommand::AddCategory, opened("添加分类")},
+        {MenuCommand::AddSubcategory, opened("添加分类")},
+        // With nothing selected there is no category to describe, and nothing is said.
+        {MenuCommand::EditCategoryDescription,
+         [](PanelWorld& w) { return w.forms.opened.empty() && w.messages.shown.empty(); }},
+        {MenuCommand::RenameCategory, told("请选择要重命名的分类")},
+        {MenuCommand::ExportLibrary, askedForFile(true)},
+        {MenuCommand::ImportLibrary, askedForFile(false)},
         {MenuCommand::FindCommand, [](PanelWorld& w) { return w.messages.prompts.size() == 1; }},
         {MenuCommand::InsertFunction, opened("插入子程序")},
         {MenuCommand::InsertVariable, opened("插入变量")},

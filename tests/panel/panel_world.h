@@ -13,12 +13,14 @@
 #include "fakes/fake_clock.h"
 #include "fakes/fake_description_window.h"
 #include "fakes/fake_desktop.h"
+#include "fakes/fake_file_dialogs.h"
 #include "fakes/fake_form_host.h"
 #include "fakes/fake_messages.h"
 #include "fakes/fake_mouse_hook.h"
 #include "fakes/fake_panel_view.h"
 #include "fakes/fake_text_codec.h"
 #include "fakes/fake_tree_control.h"
+#include "fakes/fake_wall_clock.h"
 #include "fakes/library_rows.h"
 #include "fakes/temp_dir.h"
 #include "settings/ini_file.h"
@@ -54,7 +56,8 @@ public:
     bool start() {
         panel = std::make_unique<shell::Panel>(
             dir.path(), shell::PanelPlatform{desktop, clipboard, clock, codec, messages, panelView, tree, infoBox,
-                                             descriptionWindow, forms, mouseHook, timers});
+                                             descriptionWindow, forms, mouseHook, timers, wallClock,
+                                             fileDialogs});
         tree.events = &panel->treeEvents();
         return panel->startUp();
     }
@@ -99,6 +102,8 @@ public:
     fakes::FakeFormHost forms;
     fakes::FakeMouseHook mouseHook;
     shell::PanelTimers timers{};
+    fakes::FakeWallClock wallClock;
+    fakes::FakeFileDialogs fileDialogs;
     // The IDE: a frame holding a classic edit view, and a hosted editor.
     WindowHandle ideFrame = desktop.addWindow("IdeMainFrame");
     WindowHandle classicEditor = desktop.addWindow("Afx:400000:8", ideFrame);

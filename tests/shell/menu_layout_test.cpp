@@ -61,7 +61,7 @@ TEST(MenuLayout, EveryMenuShowsItsItemsInOrder) {
     const std::map<std::string, std::vector<std::string>> expected{
         {"命令(&M)",
          {"添加\tCtrl+T", "修改", "删除", "-", "添加分类\tCtrl+F", "添加子类", "修改分类说明...", "重命名",
-          "-", "查找命令\tCtrl+F"}},
+          "-", "查找命令\tCtrl+F", "-", "导出命令库...", "导入命令库..."}},
         {"插入(&C)",
          {"函数\tCtrl+H", "变量\tCtrl+B", "类\tCtrl+A", "数据类型\tCtrl+S", "循环 >", "  while", "  for",
           "  do while", "  for each", "条件 >", "  if", "  if…else", "  if…else if", "  switch"}},
@@ -93,7 +93,7 @@ TEST(MenuLayout, EveryItemHasItsOwnCommandIdAndTheIdLeadsBack) {
 }
 
 TEST(MenuLayout, UnknownCommandIdsAreRejected) {
-    for (const int id : {0, -1, 1, 100, 109, 299, 504, 65535})
+    for (const int id : {0, -1, 1, 100, 111, 299, 504, 65535})
         EXPECT_EQ(commandFromId(id), std::nullopt) << id;
 }
 

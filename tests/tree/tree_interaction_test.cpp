@@ -101,14 +101,18 @@ TEST_F(TreeInteractionTest, TheDescriptionWindowTakesThePlaceOfTheInfoBoxWhileLo
     EXPECT_EQ(descriptions.infoText, std::nullopt);
 }
 
-TEST_F(TreeInteractionTest, OnlyMouseSelectionsShowDescriptions) {
+// The arrow keys show a description as a click does; a selection the
+// program makes (a right click, a deletion) shows nothing.
+TEST_F(TreeInteractionTest, SelectionsTheUserMakesShowDescriptionsTheProgramsDoNot) {
     click(3);
     settle();
+    EXPECT_THAT(descriptions.infoText, Optional(std::string("Creates a window")));
     select(2, SelectionCause::Keyboard);
     settle();
+    EXPECT_THAT(descriptions.infoText, Optional(std::string(kMessageBoxHelp)));
     select(4, SelectionCause::Other);
     settle();
-    EXPECT_THAT(descriptions.infoText, Optional(std::string("Creates a window")));
+    EXPECT_THAT(descriptions.infoText, Optional(std::string(kMessageBoxHelp)));
     EXPECT_EQ(timer.period(), 0);
 }
 

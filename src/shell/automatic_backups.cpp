@@ -1,0 +1,17 @@
+#include "shell/automatic_backups.h"
+
+#include "store/library_file.h"
+
+namespace quorvane::shell {
+
+AutomaticBackups::AutomaticBackups(const std::filesystem::path& library, WallClock& clock, DescriptionView& shown)
+    : backups_(library, store::kLibraryPassword), clock_(clock), shown_(shown) {}
+
+void AutomaticBackups::backUp() {
+    const store::BackupResult result = backups_.backUp(clock_.now(), true);
+    if (result.outcome != store::BackupResult::Outcome::Failed || failureShown_) return;
+    failureShown_ = true;
+    shown_.setInfoText("自动备份失败：" + result.problem + "。命令数据库没有改动。");
+}
+
+}  // namespace quorvane::shell

@@ -1,0 +1,49 @@
+#pragma once
+// quorvane.exe with arguments runs without a window: it does one thing to
+// the library beside the executable, says how it went in one line on
+// standard error, and ends with 0 when it worked and 1 when it did not.
+//
+//   quorvane.exe --export FILE   writes the library to a library file
+//   quorvane.exe --import FILE   merges a library file into the library
+#include <array>
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "platform/command_line_host.h"
+#include "platform/wall_clock.h"
+
+namespace quorvane::shell {
+
+// Held by a running panel. Per session: a panel of another user's session
+// works on nothing this one could reach through the same folder at the same time.
+inline constexpr char kPanelMutexName[] = "Local\\QuorvanePanel";
+
+class CommandLine {
+public:
+    CommandLine(std::filesystem::path runDirectory, CommandLineHost& host, WallClock& clock);
+
+    // nullopt without arguments: the panel is to start. Otherwise the exit code.
+    std::optional<int> run(const std::vector<std::string>& arguments);
+
+private:
+    // Each option takes one file. A new one is one more entry and its function.
+    struct Command {
+        std::string_view option;
+        int (CommandLine::*run)(const std::filesystem::path& file);
+    };
+    static const std::array<Command, 2> kCommands;
+
+    int exportTo(const std::filesystem::path& file);
+    int importFrom(const std::filesystem::path& file);
+    int finish(bool succeeded, const std::string& line);
+    std::string usage() const;
+
+    std::filesystem::path library_;
+    CommandLineHost& host_;
+    WallClock& clock_;
+};
+
+}  // namespace quorvane::shell

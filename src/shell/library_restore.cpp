@@ -1,0 +1,42 @@
+#include "shell/library_restore.h"
+
+#include <optional>
+
+#include "store/library_backup.h"
+#include "store/library_file.h"
+
+namespace quorvane::shell {
+
+namespace {
+
+std::string fileName(const std::filesystem::path& path) {
+    const std::u8string name = path.filename().u8string();
+    return std::string(name.begin(), name.end());
+}
+
+}  // namespace
+
+bool offerBackupRestore(Messages& messages, const std::filesystem::path& library, const std::string& problem) {
+    const std::optional<std::filesystem::path> newest =
+        store::LibraryBackups(library, store::kLibraryPassword).newest();
+    if (!newest) {
+        messages.show(problem);
+        return false;
+    }
+    const std::string question = problem + "\r\n\r\n是否用最新的备份 " + fileName(*newest) +
+                                 " 恢复命令数据库？\r\n现在的文件不会删除，会改名保存在原处。";
+    if (messages.show(question, MessageIcon::Warning, kDefaultMessageTitle, MessageButtons::YesNo) !=
+        MessageAnswer::Yes)
+        return false;
+    const store::RestoreResult restored = store::restoreLibrary(library, *newest, store::kLibraryPassword);
+    if (!restored.restored) {
+        messages.show("恢复失败：" + restored.problem, MessageIcon::Warning);
+        return false;
+    }
+    messages.show("已用备份 " + fileName(*newest) + " 恢复命令数据库。\r\n原来的文件已改名为 " +
+                      fileName(restored.damagedKeptAs) + "。",
+                  MessageIcon::Information);
+    return true;
+}
+
+}  // namespace quorvane::shell
