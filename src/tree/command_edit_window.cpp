@@ -33,13 +33,14 @@ FormSpec commandForm() {
             343,
             true,
             {
-                {Kind::Label, 0, "命令名：", {11, 12, 51, 14}},
+                // Each label reaches to 2 pixels before its box, so the UI font never cuts it off.
+                {Kind::Label, 0, "命令名：", {11, 12, 48, 16}},
                 {Kind::Edit, ids::Name, "", {61, 7, 386, 24}, 255},
-                {Kind::Label, 0, "中文名：", {10, 40, 45, 14}},
+                {Kind::Label, 0, "中文名：", {10, 40, 49, 16}},
                 {Kind::Edit, ids::ChineseName, "", {61, 35, 386, 24}, 255},
-                {Kind::Label, 0, "分类：", {22, 66, 32, 16}},
+                {Kind::Label, 0, "分类：", {22, 66, 37, 16}},
                 {Kind::DropDownList, ids::Category, "", {61, 63, 187, 22}},
-                {Kind::Label, 0, "说明：", {21, 90, 32, 14}},
+                {Kind::Label, 0, "说明：", {21, 90, 38, 16}},
                 {Kind::MultilineEdit, ids::Description, "", designed.description},
                 {Kind::DefaultButton, ids::Add, "添加", designed.addButton},
                 {Kind::Button, ids::Close, "关闭", designed.closeButton},

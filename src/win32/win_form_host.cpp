@@ -209,7 +209,6 @@ void OpenForm::initialise(HWND dialog) {
     const HDC screen = GetDC(owner_);
     dpi_ = GetDeviceCaps(screen, LOGPIXELSX);
     ReleaseDC(owner_, screen);
-    placeOverOwner(dialog, owner_, scaled(spec_.width), scaled(spec_.height));
     for (std::size_t index = 0; index < spec_.controls.size(); ++index) {
         const FormControl& control = spec_.controls[index];
         const int id = itemId(control, index);
@@ -217,6 +216,10 @@ void OpenForm::initialise(HWND dialog) {
         place(id, control.place);
         if (control.maxLength > 0) SendMessageW(item(id), EM_LIMITTEXT, static_cast<WPARAM>(control.maxLength), 0);
     }
+    // Sized after the controls are placed: a resizable form's controller then
+    // lays them out for this system's client area from the start, rather
+    // than at the first drag of the frame.
+    placeOverOwner(dialog, owner_, scaled(spec_.width), scaled(spec_.height));
     controller_.opened(*this);
 }
 

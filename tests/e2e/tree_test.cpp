@@ -140,12 +140,7 @@ protected:
         return std::nullopt;
     }
 
-    // The info box: the panel's one rich edit control, whichever version.
-    HWND infoBox() {
-        for (const char* name : {"RichEdit50W", "RICHEDIT50W", "RichEdit20W"})
-            if (const auto boxes = descendantsOfClass(app().panel(), name); !boxes.empty()) return boxes.front();
-        return nullptr;
-    }
+    HWND infoBox() { return panelInfoBox(app().panel()); }
 
     SteadyPointer pointer_;
     std::unique_ptr<RemoteTree> tree_;

@@ -3,6 +3,8 @@
 #include <thread>
 #include <vector>
 
+#include "harness/text.h"
+
 namespace quorvane::e2e {
 
 namespace {
@@ -98,6 +100,19 @@ void typeAscii(std::string_view text) {
             pressChord({VK_SHIFT, key});
         else
             pressKey(key);
+    }
+}
+
+void typeText(std::string_view utf8) {
+    for (const wchar_t c : widen(utf8)) {
+        std::vector<INPUT> inputs(2);
+        for (INPUT& input : inputs) {
+            input.type = INPUT_KEYBOARD;
+            input.ki.wScan = static_cast<WORD>(c);
+            input.ki.dwFlags = KEYEVENTF_UNICODE;
+        }
+        inputs[1].ki.dwFlags |= KEYEVENTF_KEYUP;
+        send(std::move(inputs));
     }
 }
 

@@ -30,5 +30,8 @@ void pressChord(std::initializer_list<WORD> keys);
 void pressAlt(char letter);
 // Types printable ASCII as key strokes, as a user would.
 void typeAscii(std::string_view text);
+// Types any text (UTF-8) as an input method does: one character at a time,
+// each as a Unicode key stroke.
+void typeText(std::string_view utf8);
 
 }  // namespace quorvane::e2e

@@ -31,13 +31,17 @@ std::wstring quoted(const std::wstring& argument) {
 }  // namespace
 
 Process Process::start(const std::filesystem::path& exe, const std::vector<std::wstring>& arguments,
-                       const std::filesystem::path& workingDirectory) {
+                       const std::filesystem::path& workingDirectory, HANDLE standardError) {
     std::wstring commandLine = quoted(exe.wstring());
     for (const auto& argument : arguments) commandLine += L" " + quoted(argument);
     STARTUPINFOW startup{};
     startup.cb = sizeof startup;
+    if (standardError != nullptr) {
+        startup.dwFlags = STARTF_USESTDHANDLES;
+        startup.hStdError = standardError;
+    }
     PROCESS_INFORMATION info{};
-    if (!CreateProcessW(exe.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
+    if (!CreateProcessW(exe.c_str(), commandLine.data(), nullptr, nullptr, standardError != nullptr, 0, nullptr,
                         workingDirectory.c_str(), &startup, &info))
         throw std::runtime_error("cannot start " + narrow(exe.wstring()) + " (error " +
                                  std::to_string(GetLastError()) + ")");

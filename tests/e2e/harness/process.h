@@ -16,8 +16,10 @@ namespace quorvane::e2e {
 class Process {
 public:
     // Starts `exe` with `arguments` in `workingDirectory`; throws when it cannot.
+    // `standardError`, when given, is what the program gets as its standard
+    // error (an inheritable handle).
     static Process start(const std::filesystem::path& exe, const std::vector<std::wstring>& arguments,
-                         const std::filesystem::path& workingDirectory);
+                         const std::filesystem::path& workingDirectory, HANDLE standardError = nullptr);
 
     Process() = default;
     ~Process();

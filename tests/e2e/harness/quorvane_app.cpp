@@ -33,6 +33,20 @@ void QuorvaneApp::start() {
     process_ = Process::start(runDirectory_ / "quorvane.exe", {}, workingDirectory_);
 }
 
+std::optional<CommandLineRun> QuorvaneApp::runCommandLine(const std::vector<std::wstring>& arguments,
+                                                          std::chrono::milliseconds timeout) {
+    // A file rather than a pipe: nothing has to read while the program runs.
+    const fs::path errorFile = workingDirectory_ / "stderr.txt";
+    SECURITY_ATTRIBUTES inheritable{sizeof inheritable, nullptr, TRUE};
+    const HANDLE error = CreateFileW(errorFile.c_str(), GENERIC_WRITE, FILE_SHARE_READ, &inheritable,
+                                     CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (error == INVALID_HANDLE_VALUE) return std::nullopt;
+    Process run = Process::start(runDirectory_ / "quorvane.exe", arguments, workingDirectory_, error);
+    CloseHandle(error);
+    if (!run.waitForExit(timeout)) return std::nullopt;
+    return CommandLineRun{run.exitCode().value_or(0xFFFFFFFF), readBytes(errorFile).value_or("")};
+}
+
 HWND QuorvaneApp::waitForPanel(std::chrono::milliseconds timeout) {
     WindowMatch match;
     match.processId = process_.id();

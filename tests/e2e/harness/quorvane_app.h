@@ -5,8 +5,10 @@
 
 #include <chrono>
 #include <filesystem>
+#include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "harness/process.h"
 #include "harness/wait.h"
@@ -20,6 +22,12 @@ inline constexpr char kSettingsFileName[] = "mlkpz.ini";
 inline constexpr char kDialogClass[] = "#32770";
 // Class of a popup menu's window.
 inline constexpr char kPopupMenuClass[] = "#32768";
+
+// How a run of the program from the command line ended.
+struct CommandLineRun {
+    DWORD exitCode = 0;
+    std::string standardError;  // the bytes it wrote there
+};
 
 class QuorvaneApp {
 public:
@@ -40,6 +48,10 @@ public:
     void start();
     // The panel: a top-level window of this process titled "Quorvane".
     HWND waitForPanel(std::chrono::milliseconds timeout = kDefaultTimeout);
+    // Runs the exe with arguments, as from a console, until it ends; nullopt
+    // when it did not end in time (it is killed then).
+    std::optional<CommandLineRun> runCommandLine(const std::vector<std::wstring>& arguments,
+                                                 std::chrono::milliseconds timeout = kDefaultTimeout);
     HWND waitForMessageBox(std::chrono::milliseconds timeout = kDefaultTimeout);
     // A popup menu window of this process (opened by the menu bar or a right click).
     HWND waitForPopupMenu(std::chrono::milliseconds timeout = kDefaultTimeout);

@@ -143,4 +143,10 @@ bool bringToFront(HWND window, std::chrono::milliseconds timeout) {
         timeout);
 }
 
+HWND panelInfoBox(HWND panel) {
+    for (const char* name : {"RichEdit50W", "RICHEDIT50W", "RichEdit20W"})
+        if (const auto boxes = descendantsOfClass(panel, name); !boxes.empty()) return boxes.front();
+    return nullptr;
+}
+
 }  // namespace quorvane::e2e

@@ -47,6 +47,9 @@ std::vector<HWND> descendantsOfClass(HWND parent, std::string_view windowClass);
 // The first window below `parent` of that class and exactly that text.
 HWND findChild(HWND parent, std::string_view windowClass, std::string_view text);
 
+// The panel's info box: its one rich edit control, whichever version; nullptr when none.
+HWND panelInfoBox(HWND panel);
+
 // A standard message box (class "#32770") as the user sees it.
 struct MessageBoxView {
     std::string title;
