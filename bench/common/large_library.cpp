@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <random>
 #include <string>
+#include <system_error>
 #include <vector>
 
 #include "store/sql_text.h"
@@ -54,6 +55,13 @@ bool fillLargeLibrary(store::DbConnection& control, store::RecordStore& db) {
                           store::sqlQuote(std::to_string(category)) + ",'does something^!s useful'");
     }
     return control.execute(written ? "commit" : "rollback") && written;
+}
+
+LargeLibraryFile::LargeLibraryFile() {
+    ready = store::createLibrary(path, store::kLibraryPassword) && db.Open(control, path, store::kLibraryPassword) &&
+            fillLargeLibrary(control, db);
+    std::error_code ec;
+    fileBytes = static_cast<double>(std::filesystem::file_size(path, ec));
 }
 
 }  // namespace quorvane::bench

@@ -2,11 +2,7 @@
 // over the large library, on a connection opened just before, as start-up does.
 #include <benchmark/benchmark.h>
 
-#include <filesystem>
-#include <system_error>
-
 #include "common/large_library.h"
-#include "fakes/temp_dir.h"
 #include "store/db_connection.h"
 #include "store/library_file.h"
 #include "store/record_store.h"
@@ -15,25 +11,8 @@ namespace {
 
 using namespace quorvane;
 
-// Built once for all runs.
-struct LargeLibrary {
-    fakes::TempDir dir;
-    std::filesystem::path path = dir / store::kLibraryFileName;
-    bool ready = false;
-    double fileBytes = 0;
-
-    LargeLibrary() {
-        store::DbConnection control;
-        store::RecordStore db;
-        ready = store::createLibrary(path, store::kLibraryPassword) &&
-                db.Open(control, path, store::kLibraryPassword) && bench::fillLargeLibrary(control, db);
-        std::error_code ec;
-        fileBytes = static_cast<double>(std::filesystem::file_size(path, ec));
-    }
-};
-
 void BM_QuickCheckLargeLibrary(benchmark::State& state) {
-    static LargeLibrary library;
+    static bench::LargeLibraryFile library;
     if (!library.ready) {
         state.SkipWithError("could not build the library");
         return;
