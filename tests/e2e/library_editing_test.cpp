@@ -229,6 +229,21 @@ TEST_F(LibraryEditingTest, ALibraryIsBuiltFromThePanelUsedChangedAndPruned) {
     ASSERT_EQ(waitForOutline(expected), expected);
     EXPECT_EQ(tableRows(app().libraryPath(), "分类表", {"分类名"}), Rows{"文件"});
     EXPECT_EQ(tableRows(app().libraryPath(), "命令库", {"命令名", "分类"}), Rows{"CreateFile|1"});
+
+    // F2 opens the label for editing, and Enter stores the typed name.
+    ASSERT_TRUE(clickItem("文件"));
+    pressKey(VK_F2);
+    HWND editor = nullptr;
+    ASSERT_TRUE(waitUntil([&] {
+        const auto boxes = descendantsOfClass(tree_->window(), "Edit");
+        editor = boxes.empty() ? nullptr : boxes.front();
+        return editor != nullptr && hasFocus(editor);
+    })) << "F2 opened no edit box";
+    typeText("文档");
+    pressKey(VK_RETURN);
+    expected = "+ 文档\n";
+    ASSERT_EQ(waitForOutline(expected), expected);
+    EXPECT_EQ(tableRows(app().libraryPath(), "分类表", {"分类名"}), Rows{"文档"});
     ASSERT_TRUE(app().closePanel());
 }
 
