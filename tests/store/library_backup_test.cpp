@@ -69,9 +69,9 @@ TEST_F(LibraryBackupTest, ACopyIsMadeOnlyWhenTheLibraryChangedSinceTheNewest) {
 TEST_F(LibraryBackupTest, EachBackupPassesTheLibrarysChecks) {
     ASSERT_TRUE(addCommand("x"));
     const BackupResult made = backUp(at(1, 8, 0, 0));
-    DbConnection control;
-    EXPECT_TRUE(control.open(made.file, kLibraryPassword));
-    EXPECT_TRUE(control.quickCheck());
+    DbConnection backup;
+    EXPECT_TRUE(backup.open(made.file, kLibraryPassword));
+    EXPECT_TRUE(backup.quickCheck());
     DbConnection wrong;
     EXPECT_FALSE(wrong.open(made.file, "another password"));
 }
