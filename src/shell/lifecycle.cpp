@@ -3,11 +3,31 @@
 #include <string>
 #include <system_error>
 
+#include "settings/file_io.h"
 #include "settings/settings_keys.h"
 #include "settings/startup_settings.h"
 #include "store/library_file.h"
 
 namespace quorvane::shell {
+
+namespace {
+
+std::string utf8(const std::filesystem::path& path) {
+    const std::u8string text = path.u8string();
+    return std::string(text.begin(), text.end());
+}
+
+// Making a file there is the only sure test: the permissions a folder shows
+// need not be the ones the system applies.
+bool directoryAcceptsFiles(const std::filesystem::path& directory) {
+    const std::filesystem::path probe = directory / "Cmlsjk.mdb.write-test";
+    if (!settings::writeNewFile(probe, {})) return false;
+    std::error_code ignored;
+    std::filesystem::remove(probe, ignored);
+    return true;
+}
+
+}  // namespace
 
 Lifecycle::Lifecycle(std::filesystem::path runDirectory, const TextCodec& codec, PanelView& panel,
                      Messages& messages)
@@ -39,13 +59,38 @@ bool Lifecycle::startUp() {
         stage_ = Stage::Ended;
         return false;
     }
+    // A damaged page read as the end of the rows would show part of the tree
+    // and take later writes into the damaged file.
+    if (!commandDb_.quickCheck()) return refuseDamagedLibrary();
     run(seams.loadCommandTree);
+    if (commandDb_.failed()) return refuseDamagedLibrary();
+    noteIfLibraryCannotBeWritten();
+    // Writers killed before their rename leave these behind.
+    ini_.removeStaleTemporaries();
     settings::applyStartupSettings(settingsFile_, panel_, options_, geometry_);
     run(seams.installKeyboardWatcher);
     panel_.watchPointer();
     panel_.addTrayIcon();
     stage_ = Stage::Running;
     return true;
+}
+
+bool Lifecycle::refuseDamagedLibrary() {
+    commandDb_.CloseQuery();
+    commandDb_.Close();
+    messages_.show(std::string(kLibraryDamagedText) + "\r\n" + utf8(libraryPath()), MessageIcon::Warning);
+    stage_ = Stage::Ended;
+    return false;
+}
+
+void Lifecycle::noteIfLibraryCannotBeWritten() {
+    const std::string path = utf8(libraryPath());
+    if (dbControl_.isReadOnly()) {
+        notices_.push_back(kReadOnlyLibraryText + path);
+        return;
+    }
+    // Every change also writes a journal beside the library.
+    if (!directoryAcceptsFiles(runDirectory_)) notices_.push_back(kReadOnlyFolderText + utf8(runDirectory_));
 }
 
 void Lifecycle::onActivated() {

@@ -6,6 +6,8 @@
 #include <filesystem>
 #include <functional>
 #include <optional>
+#include <string>
+#include <vector>
 
 #include "platform/messages.h"
 #include "platform/panel_view.h"
@@ -19,6 +21,10 @@
 namespace quorvane::shell {
 
 inline constexpr char kOpenLibraryFailedText[] = "打开命令数据库失败";
+// Followed by a line break and the library's path.
+inline constexpr char kLibraryDamagedText[] = "命令数据库已损坏";
+inline constexpr char kReadOnlyLibraryText[] = "命令数据库文件是只读的，所做的修改无法保存：";
+inline constexpr char kReadOnlyFolderText[] = "命令数据库所在的文件夹不能写入，所做的修改无法保存：";
 
 // The mouse events of the notification-area icon, by kind.
 enum class TrayEvent { LeftButtonUp = 1, DoubleClick = 2, RightButton = 3 };
@@ -53,9 +59,12 @@ public:
     LifecycleSeams seams;
 
     // The start-up sequence, once the panel and its controls exist. False when
-    // the library could not be opened: the message has been shown, nothing
-    // was written, and the program is to end.
+    // the library could not be opened or is damaged: the message has been
+    // shown, nothing was written, and the program is to end.
     bool startUp();
+    // What the user should know once the panel shows (a library that cannot
+    // be written, ...), one line each; empty when all is well.
+    const std::vector<std::string>& notices() const { return notices_; }
     // Every activation of the panel; only the first one acts.
     void onActivated();
     void onTrayEvent(TrayEvent event);
@@ -77,6 +86,9 @@ public:
 
 private:
     static void run(const std::function<void()>& step);
+    // Closes the library and ends the start-up with the damage message.
+    bool refuseDamagedLibrary();
+    void noteIfLibraryCannotBeWritten();
 
     std::filesystem::path runDirectory_;
     // Fixed with the run directory, before anything can read the file.
@@ -92,6 +104,7 @@ private:
     settings::PanelGeometry geometry_;
     Stage stage_ = Stage::Starting;
     bool activatedBefore_ = false;
+    std::vector<std::string> notices_;
 };
 
 }  // namespace quorvane::shell

@@ -73,8 +73,18 @@ bool Panel::startUp() {
     // chosen; the user learns that when a delivery finds no target.
     mouseHook_.install();
     for (const TimerDesign& design : kPanelTimers) timer(design.timer).setPeriod(design.period);
+    showNotices();
     panel_.show();
     return true;
+}
+
+void Panel::showNotices() {
+    std::string text;
+    for (const std::string& notice : lifecycle_.notices()) {
+        if (!text.empty()) text += "\r\n";
+        text += notice;
+    }
+    if (!text.empty()) descriptions_.setInfoText(text);
 }
 
 void Panel::shutDown() {

@@ -86,6 +86,8 @@ private:
     using Handler = std::function<void()>;
     void connectMenuCommands();
     void connectSeams();
+    // What start-up found that the user should know, in the info box.
+    void showNotices();
     Timer& timer(PanelTimer which) const { return *timers_[static_cast<std::size_t>(which)]; }
 
     PanelView& panel_;

@@ -179,6 +179,10 @@ FieldValue DbConnection::read(ResultSetHandle handle, std::string_view column) {
     return {};
 }
 
+bool DbConnection::isReadOnly() const {
+    return db_ != nullptr && sqlite3_db_readonly(db_, "main") == 1;
+}
+
 bool DbConnection::quickCheck() {
     sqlite3_stmt* stmt = prepareSingle("PRAGMA quick_check");
     if (stmt == nullptr) return false;

@@ -51,6 +51,8 @@ public:
     // The engine's own consistency check of the whole file (PRAGMA quick_check):
     // true only when it finds nothing wrong.
     bool quickCheck();
+    // True when the engine could only open the file for reading (the file is write-protected).
+    bool isReadOnly() const;
     // Rows the last execute inserted, changed or deleted; 0 when it failed.
     int changes() const { return changes_; }
     // The ID of the row the last successful insert made; 0 before any.

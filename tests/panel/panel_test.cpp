@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "fakes/unprivileged.h"
 #include "panel_world.h"
 #include "shell/description_window.h"
 #include "shell/lifecycle.h"
@@ -70,6 +71,20 @@ TEST(PanelStartUp, AMissingLibraryIsCreatedAndTheTreeIsEmpty) {
     EXPECT_TRUE(std::filesystem::exists(w.libraryPath()));
     EXPECT_TRUE(w.tree.items.empty());
     EXPECT_TRUE(w.panelView.visible);
+}
+
+TEST(PanelStartUp, ALibraryThatCannotBeWrittenIsToldInTheInfoBox) {
+    PanelWorld w;
+    w.db.Close();
+    namespace fs = std::filesystem;
+    fs::permissions(w.dir.path(), fs::perms::all);
+    fs::permissions(w.libraryPath(), fs::perms::owner_read | fs::perms::others_read);
+    {
+        fakes::Unprivileged asNobody;
+        ASSERT_TRUE(w.start());
+        w.panel->shutDown();
+    }
+    EXPECT_EQ(w.infoBox.text, shell::kReadOnlyLibraryText + w.libraryPath().string());
 }
 
 TEST(PanelShutDown, StopsTheTimersAndTheHookAndSavesTheSelectedCategoryOnce) {

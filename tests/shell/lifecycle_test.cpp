@@ -9,10 +9,12 @@
 #include <string>
 #include <vector>
 
+#include "fakes/damaged_page.h"
 #include "fakes/fake_messages.h"
 #include "fakes/fake_panel_view.h"
 #include "fakes/fake_text_codec.h"
 #include "fakes/temp_dir.h"
+#include "fakes/unprivileged.h"
 #include "settings/ini_file.h"
 #include "store/library_file.h"
 
@@ -207,6 +209,79 @@ TEST_F(LifecycleTest, AnUnopenableLibraryEndsTheProgramAndChangesNothing) {
         EXPECT_EQ(std::distance(fs::directory_iterator(temp.path()), fs::directory_iterator()),
                   libraryExisted ? 1 : 0)
             << "no stray files beside the library";
+    }
+}
+
+// A damaged page would read as the end of the commands: part of the tree
+// shown, and later writes into the damaged file. The start is refused instead,
+// and the file is left exactly as it was.
+TEST_F(LifecycleTest, ADamagedLibraryEndsTheProgramWithItsPathAndIsNotTouched) {
+    ASSERT_TRUE(store::createLibrary(libraryFile(), store::kLibraryPassword));
+    {
+        store::DbConnection connection;
+        ASSERT_TRUE(connection.open(libraryFile(), store::kLibraryPassword));
+        ASSERT_TRUE(connection.execute("begin"));
+        for (int i = 0; i < 2000; ++i) {
+            ASSERT_TRUE(connection.execute("insert into [命令库]([命令名],[分类],[说明]) values ('c" +
+                                           std::to_string(i) + "','1','" + std::string(200, 'd') + "')"));
+        }
+        ASSERT_TRUE(connection.execute("commit"));
+    }
+    ASSERT_TRUE(fakes::damageMiddleOf(libraryFile(), "命令库"));
+    const std::string before = fileBytes(libraryFile());
+
+    Lifecycle& lifecycle = make();
+    EXPECT_FALSE(lifecycle.startUp());
+    lifecycle.shutDown();
+
+    ASSERT_EQ(messages.shown.size(), 1u);
+    EXPECT_EQ(messages.shown[0].text, "命令数据库已损坏\r\n" + libraryFile().string());
+    EXPECT_EQ(messages.shown[0].icon, MessageIcon::Warning);
+    EXPECT_EQ(log, Log{}) << "nothing of the library was loaded";
+    EXPECT_EQ(lifecycle.stage(), Lifecycle::Stage::Ended);
+    EXPECT_EQ(fileBytes(libraryFile()), before);
+    EXPECT_FALSE(fs::exists(settingsFile()));
+}
+
+// A library the program cannot write to still opens, but the user hears once why changes do not stay.
+TEST_F(LifecycleTest, ALibraryThatCannotBeWrittenIsNotedOnce) {
+    struct Case {
+        const char* name;
+        fs::perms folder;
+        fs::perms file;
+        const char* notice;  // followed by the path of what cannot be written; null for none
+    };
+    const Case cases[] = {
+        {"writable", fs::perms::all, fs::perms::all, nullptr},
+        {"read-only file", fs::perms::all, fs::perms::owner_read | fs::perms::others_read, kReadOnlyLibraryText},
+        {"read-only folder", fs::perms::owner_all | fs::perms::others_read | fs::perms::others_exec,
+         fs::perms::all, kReadOnlyFolderText},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        fakes::TempDir temp;
+        fs::permissions(temp.path(), fs::perms::all);
+        ASSERT_TRUE(store::createLibrary(temp / "Cmlsjk.mdb", store::kLibraryPassword));
+        fs::permissions(temp / "Cmlsjk.mdb", c.file);
+        fs::permissions(temp.path(), c.folder);
+        std::vector<std::string> notices;
+        {
+            // Root writes whatever the permissions say: the check runs as nobody.
+            fakes::Unprivileged asNobody;
+            Lifecycle& lifecycle = make(temp.path());
+            ASSERT_TRUE(lifecycle.startUp());
+            notices = lifecycle.notices();
+            lifecycle.shutDown();
+            life.reset();
+        }
+        fs::permissions(temp.path(), fs::perms::all);
+        if (c.notice == nullptr) {
+            EXPECT_TRUE(notices.empty());
+        } else {
+            const fs::path what = c.notice == kReadOnlyLibraryText ? temp / "Cmlsjk.mdb" : temp.path();
+            EXPECT_EQ(notices, std::vector<std::string>{c.notice + what.string()});
+        }
+        EXPECT_FALSE(fs::exists(temp / "Cmlsjk.mdb.write-test")) << "the probe leaves nothing behind";
     }
 }
 
