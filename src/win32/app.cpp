@@ -6,23 +6,6 @@
 #include <string>
 
 namespace quorvane::win32 {
-namespace {
-
-// The directory of the running executable: the user's library and settings live there.
-std::filesystem::path runDirectory() {
-    std::wstring path(MAX_PATH, L'\0');
-    for (;;) {
-        const DWORD length = GetModuleFileNameW(nullptr, path.data(), static_cast<DWORD>(path.size()));
-        if (length < path.size()) {
-            path.resize(length);
-            break;
-        }
-        path.resize(path.size() * 2);
-    }
-    return std::filesystem::path(path).parent_path();
-}
-
-}  // namespace
 
 struct App::Parts {
     explicit Parts(App& app)
@@ -36,7 +19,7 @@ struct App::Parts {
                  std::make_unique<WinTimer>(app.panel_, shell::PanelTimer::Send),
                  std::make_unique<WinTimer>(app.panel_, shell::PanelTimer::ClickCheck),
                  std::make_unique<WinTimer>(app.panel_, shell::PanelTimer::Shrink)},
-          core(runDirectory(), shell::PanelPlatform{app.desktop_, clipboard, app.clock_, app.codec_, app.messages_,
+          core(app.runDirectory_, shell::PanelPlatform{app.desktop_, clipboard, app.clock_, app.codec_, app.messages_,
                                                     app.panelView_, tree, infoBox, descriptionWindow,
                                                     forms, mouseHook, timerPointers()}) {}
 
@@ -58,7 +41,8 @@ struct App::Parts {
     shell::Panel core;
 };
 
-App::App(HINSTANCE instance) : instance_(instance) {}
+App::App(HINSTANCE instance, std::filesystem::path runDirectory)
+    : instance_(instance), runDirectory_(std::move(runDirectory)) {}
 
 App::~App() {
     // A panel still standing would report its destruction to members already gone.

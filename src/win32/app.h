@@ -5,6 +5,7 @@
 #include <windows.h>
 
 #include <array>
+#include <filesystem>
 #include <memory>
 
 #include "shell/panel.h"
@@ -27,7 +28,8 @@ namespace quorvane::win32 {
 
 class App final : private PanelListener {
 public:
-    explicit App(HINSTANCE instance);
+    // `runDirectory` holds the library and the settings file.
+    App(HINSTANCE instance, std::filesystem::path runDirectory);
     ~App();
     App(const App&) = delete;
     App& operator=(const App&) = delete;
@@ -53,6 +55,7 @@ private:
     void createParts();
 
     HINSTANCE instance_;
+    std::filesystem::path runDirectory_;
     WinTextCodec codec_;
     WinMessages messages_;
     MessagePump pump_;
