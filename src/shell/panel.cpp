@@ -2,6 +2,7 @@
 
 #include <optional>
 
+#include "shell/about_window.h"
 #include "tree/tree_loader.h"
 
 namespace quorvane::shell {
@@ -10,6 +11,8 @@ Panel::Panel(std::filesystem::path runDirectory, const PanelPlatform& platform)
     : panel_(platform.panel),
       messages_(platform.messages),
       mouseHook_(platform.mouseHook),
+      forms_(platform.forms),
+      system_(platform.system),
       timers_(platform.timers),
       lifecycle_(std::move(runDirectory), platform.codec, platform.panel, platform.messages),
       editorLink_(platform.desktop, platform.clipboard, platform.clock, platform.codec, platform.messages,
@@ -58,6 +61,7 @@ void Panel::connectMenuCommands() {
 
     on(MenuCommand::FindCommand, [this] { treeInteraction_.findCommand(); });
     on(MenuCommand::UsageNote, [this] { showUsageNote(messages_); });
+    on(MenuCommand::About, [this] { showAboutWindow(forms_, system_, messages_, lifecycle_.runDirectory()); });
     for (const MenuCommand command :
          {MenuCommand::CopySelection, MenuCommand::SelectAllCopy, MenuCommand::ShowInNewWindow}) {
         on(command, [this, command] { descriptions_.onInfoBoxMenu(command); });

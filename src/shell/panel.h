@@ -18,6 +18,7 @@
 #include "platform/messages.h"
 #include "platform/mouse_hook.h"
 #include "platform/panel_view.h"
+#include "platform/system_shell.h"
 #include "platform/text_codec.h"
 #include "platform/timer.h"
 #include "platform/tree_control.h"
@@ -49,6 +50,7 @@ struct PanelPlatform {
     DescriptionWindowView& descriptionWindow;
     FormHost& forms;
     MouseHook& mouseHook;
+    SystemShell& system;
     PanelTimers timers;
 };
 
@@ -93,6 +95,8 @@ private:
     PanelView& panel_;
     Messages& messages_;
     MouseHook& mouseHook_;
+    FormHost& forms_;
+    SystemShell& system_;
     PanelTimers timers_;
     Lifecycle lifecycle_;
     tree::TreeModel model_;

@@ -21,7 +21,7 @@ struct App::Parts {
                  std::make_unique<WinTimer>(app.panel_, shell::PanelTimer::Shrink)},
           core(app.runDirectory_, shell::PanelPlatform{app.desktop_, clipboard, app.clock_, app.codec_, app.messages_,
                                                     app.panelView_, tree, infoBox, descriptionWindow,
-                                                    forms, mouseHook, timerPointers()}) {}
+                                                    forms, mouseHook, app.system_, timerPointers()}) {}
 
     shell::PanelTimers timerPointers() {
         shell::PanelTimers pointers{};
@@ -60,7 +60,7 @@ void App::createParts() {
 }
 
 int App::run() {
-    INITCOMMONCONTROLSEX controls{sizeof controls, ICC_TREEVIEW_CLASSES};
+    INITCOMMONCONTROLSEX controls{sizeof controls, ICC_TREEVIEW_CLASSES | ICC_LINK_CLASS};
     InitCommonControlsEx(&controls);
     if (!panel_.create(instance_, *this)) return 1;
     messages_.setOwner(panel_.hwnd(), panel_.font());

@@ -20,6 +20,7 @@
 #include "win32/win_messages.h"
 #include "win32/win_mouse_hook.h"
 #include "win32/win_panel_view.h"
+#include "win32/win_system_shell.h"
 #include "win32/win_text.h"
 #include "win32/win_timer.h"
 #include "win32/win_tree_control.h"
@@ -61,6 +62,7 @@ private:
     MessagePump pump_;
     WinClock clock_{pump_};
     WinDesktop desktop_;
+    WinSystemShell system_;
     MainPanel panel_;
     WinPanelView panelView_{panel_};
     std::unique_ptr<Parts> parts_;

@@ -83,6 +83,12 @@ int itemId(const FormControl& control, std::size_t index) {
     return control.id > 0 ? control.id : kFirstLabelId + static_cast<int>(index);
 }
 
+// A link control shows the part of its text marked as a link.
+std::wstring controlText(FormControlKind kind, const std::string& text) {
+    if (kind == FormControlKind::Link) return L"<a>" + toUtf16(text) + L"</a>";
+    return toUtf16(text);
+}
+
 std::vector<WORD> buildTemplate(const FormSpec& spec) {
     TemplateWriter out;
     // No DS_SETFONT: the owner's font is given to each control instead, and
@@ -121,7 +127,7 @@ std::vector<WORD> buildTemplate(const FormSpec& spec) {
         } else {
             out.text(item.name);
         }
-        out.text(toUtf16(control.text));
+        out.text(controlText(control.kind, control.text));
         out.word(0);  // no creation data
     }
     return out.take();
@@ -137,7 +143,9 @@ public:
 
     // FormView
     std::string text(int id) override { return toUtf8(windowText(item(id))); }
-    void setText(int id, const std::string& text) override { SetWindowTextW(item(id), toUtf16(text).c_str()); }
+    void setText(int id, const std::string& text) override {
+        SetWindowTextW(item(id), controlText(kindOf(id), text).c_str());
+    }
     bool isChecked(int id) override { return IsDlgButtonChecked(dialog_, id) == BST_CHECKED; }
     void setChecked(int id, bool checked) override {
         const bool radio = (GetWindowLongPtrW(item(id), GWL_STYLE) & BS_TYPEMASK) == BS_AUTORADIOBUTTON;
@@ -163,6 +171,7 @@ public:
     void setFocus(int id) override {
         // Through the dialog manager, so the default button follows the focus.
         SendMessageW(dialog_, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(item(id)), TRUE);
+        focusPlaced_ = true;
     }
     void setCaption(const std::string& caption) override { SetWindowTextW(dialog_, toUtf16(caption).c_str()); }
     void place(int id, const Rect& place) override {
@@ -201,6 +210,7 @@ private:
     HFONT font_;
     HWND dialog_ = nullptr;
     int dpi_ = 96;
+    bool focusPlaced_ = false;
 };
 
 void OpenForm::initialise(HWND dialog) {
@@ -223,7 +233,8 @@ INT_PTR OpenForm::onMessage(HWND dialog, UINT message, WPARAM wParam, LPARAM lPa
     switch (message) {
         case WM_INITDIALOG:
             initialise(dialog);
-            return TRUE;  // focus goes to the first Tab stop, unless the controller moved it
+            // TRUE gives the first Tab stop the focus; FALSE keeps where the controller put it.
+            return focusPlaced_ ? FALSE : TRUE;
         case WM_COMMAND: {
             const int id = LOWORD(wParam);
             // Esc and the close box arrive as IDCANCEL, like a "取消" button.

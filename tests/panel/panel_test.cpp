@@ -128,7 +128,7 @@ TEST(PanelMenus, EveryMenuCommandReachesItsFeature) {
         MenuCommand::AddCommand,      MenuCommand::ModifyCommand,          MenuCommand::DeleteItem,
         MenuCommand::AddCategory,     MenuCommand::AddSubcategory,         MenuCommand::EditCategoryDescription,
         MenuCommand::RenameCategory,  MenuCommand::OpenSettings,           MenuCommand::AddCommandHint,
-        MenuCommand::ToggleCommandHints, MenuCommand::ToggleCursorTracking, MenuCommand::About,
+        MenuCommand::ToggleCommandHints, MenuCommand::ToggleCursorTracking,
     };
     // What the user sees of each built command, in the world after it ran.
     const auto pasted = [](const char* text) {
@@ -159,6 +159,7 @@ TEST(PanelMenus, EveryMenuCommandReachesItsFeature) {
         {MenuCommand::SelectAllCopy,
          [](PanelWorld& w) { return w.infoBox.calls == std::vector<std::string>{"selectAll", "copy"}; }},
         {MenuCommand::ShowInNewWindow, [](PanelWorld& w) { return w.descriptionWindow.shown; }},
+        {MenuCommand::About, opened("关于")},
     };
 
     std::vector<MenuCommand> all;

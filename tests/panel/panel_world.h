@@ -17,6 +17,7 @@
 #include "fakes/fake_messages.h"
 #include "fakes/fake_mouse_hook.h"
 #include "fakes/fake_panel_view.h"
+#include "fakes/fake_system_shell.h"
 #include "fakes/fake_text_codec.h"
 #include "fakes/fake_tree_control.h"
 #include "fakes/library_rows.h"
@@ -54,7 +55,7 @@ public:
     bool start() {
         panel = std::make_unique<shell::Panel>(
             dir.path(), shell::PanelPlatform{desktop, clipboard, clock, codec, messages, panelView, tree, infoBox,
-                                             descriptionWindow, forms, mouseHook, timers});
+                                             descriptionWindow, forms, mouseHook, system, timers});
         tree.events = &panel->treeEvents();
         return panel->startUp();
     }
@@ -98,6 +99,7 @@ public:
     fakes::FakeDescriptionWindowView descriptionWindow;
     fakes::FakeFormHost forms;
     fakes::FakeMouseHook mouseHook;
+    fakes::FakeSystemShell system;
     shell::PanelTimers timers{};
     // The IDE: a frame holding a classic edit view, and a hosted editor.
     WindowHandle ideFrame = desktop.addWindow("IdeMainFrame");
