@@ -129,8 +129,8 @@ TEST_F(RecordStoreOps, OmittedHandleIsTheCurrentQuery) {
     EXPECT_TRUE(db.PastEnd(second));
 }
 
-// The tree loads commands per category inside its category loop: inner
-// queries, empty ones included, must not disturb the outer set.
+// A caller walking one set may query again inside its loop: inner queries,
+// empty ones included, must not disturb the outer set.
 TEST_F(RecordStoreOps, NestedQueriesKeepTheOuterSet) {
     for (const char* number : {"1", "2", "3"})
         ASSERT_TRUE(db.Insert("分类表", "分类名,序号,父类,说明", std::string("'c','") + number + "','0',''"));
