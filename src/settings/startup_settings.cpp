@@ -18,8 +18,8 @@ int shrinkStepFor(int shrinkSpeed) {
 
 }  // namespace
 
-void applyStartupSettings(const SettingsFile& file, PanelView& panel, Options& options, PanelGeometry& geometry,
-                          const DpiScale& scale) {
+void applyStartupSettings(const SettingsFile& file, PanelView& panel, Options& options,
+                          PanelGeometry& geometry, const DpiScale& scale) {
     if (isTrue(file.readOption(kAutoSemicolonKey, kTrueText))) options.autoSemicolon = true;
     if (isTrue(file.readOption(kHintsKey))) options.hintsEnabled = true;
     if (isTrue(file.readOption(kStayOnTopKey))) panel.setTopmost(true);

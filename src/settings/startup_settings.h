@@ -9,7 +9,7 @@ namespace quorvane::settings {
 
 // A false value never turns anything off: it leaves the state at start, which is off.
 // The remembered size is in designed units; `scale` makes it the panel's pixels.
-void applyStartupSettings(const SettingsFile& file, PanelView& panel, Options& options, PanelGeometry& geometry,
-                          const DpiScale& scale);
+void applyStartupSettings(const SettingsFile& file, PanelView& panel, Options& options,
+                          PanelGeometry& geometry, const DpiScale& scale);
 
 }  // namespace quorvane::settings

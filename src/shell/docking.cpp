@@ -11,8 +11,12 @@ namespace {
 
 using Wide = std::int64_t;
 
-Wide rightOf(const Rect& r) { return Wide{r.left} + r.width; }
-Wide bottomOf(const Rect& r) { return Wide{r.top} + r.height; }
+Wide rightOf(const Rect& r) {
+    return Wide{r.left} + r.width;
+}
+Wide bottomOf(const Rect& r) {
+    return Wide{r.top} + r.height;
+}
 
 Wide overlapArea(const Rect& a, const Rect& b) {
     const Wide width = std::min(rightOf(a), rightOf(b)) - std::max(a.left, b.left);
@@ -27,7 +31,9 @@ Wide gapSquared(const Rect& a, const Rect& b) {
     return dx * dx + dy * dy;
 }
 
-bool spansOverlap(Wide aFrom, Wide aTo, Wide bFrom, Wide bTo) { return aFrom < bTo && bFrom < aTo; }
+bool spansOverlap(Wide aFrom, Wide aTo, Wide bFrom, Wide bTo) {
+    return aFrom < bTo && bFrom < aTo;
+}
 
 // Sets the flag for the life of the object: the panel's own writes are running.
 class OwnChange {
@@ -103,7 +109,8 @@ bool restoresAfterMove(const Rect& panel, const DockEdges& edges, const DockMetr
     return clear || panel.top < Wide{edges.top()} + m.nearEdge;
 }
 
-RememberedSize sizeToRemember(const Rect& panel, const settings::PanelGeometry& geometry, const DpiScale& scale) {
+RememberedSize sizeToRemember(const Rect& panel, const settings::PanelGeometry& geometry,
+                              const DpiScale& scale) {
     RememberedSize size;
     const int width = scale.toDesigned(panel.width);
     const int height = scale.toDesigned(panel.height);

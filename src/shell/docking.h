@@ -54,14 +54,14 @@ DockEdges dockEdgesFor(const std::vector<Monitor>& monitors, const Rect& window)
 struct DockMetrics {
     DockMetrics(const DpiScale& scale, const settings::PanelGeometry& geometry);
 
-    int strip;          // the thickness of a shrunk panel
-    int reach;          // how near an edge counts as against it
-    int shrunkBelow;    // a width or height below this is a shrunk panel's
-    int clearOfEdge;    // how far from an edge a moved strip counts as clear of it
-    int nearEdge;       // the margin of the right edge and the top that a moved strip is near
-    int panelWidth;     // the full size a slide-out ends at
+    int strip;        // the thickness of a shrunk panel
+    int reach;        // how near an edge counts as against it
+    int shrunkBelow;  // a width or height below this is a shrunk panel's
+    int clearOfEdge;  // how far from an edge a moved strip counts as clear of it
+    int nearEdge;     // the margin of the right edge and the top that a moved strip is near
+    int panelWidth;   // the full size a slide-out ends at
     int panelHeight;
-    int horizontalStep; // how far one step of a slide goes
+    int horizontalStep;  // how far one step of a slide goes
     int verticalStep;
 };
 
@@ -82,13 +82,14 @@ struct RememberedSize {
     std::optional<int> width;
     std::optional<int> height;
 };
-RememberedSize sizeToRemember(const Rect& panel, const settings::PanelGeometry& geometry, const DpiScale& scale);
+RememberedSize sizeToRemember(const Rect& panel, const settings::PanelGeometry& geometry,
+                              const DpiScale& scale);
 
 class Docking {
 public:
     // All outlive the Docking; `geometry` and `scale` are read afresh at every event.
-    Docking(PanelView& panel, Desktop& desktop, Clock& clock, Timer& shrinkTimer, settings::PanelGeometry& geometry,
-            const DpiScale& scale, settings::SettingsFile& settings);
+    Docking(PanelView& panel, Desktop& desktop, Clock& clock, Timer& shrinkTimer,
+            settings::PanelGeometry& geometry, const DpiScale& scale, settings::SettingsFile& settings);
     Docking(const Docking&) = delete;
     Docking& operator=(const Docking&) = delete;
 
@@ -123,6 +124,7 @@ private:
     const DpiScale& scale_;
     settings::SettingsFile& settings_;
 
+    // The left button was held at the last tick that found the pointer over the panel.
     bool pressedInside_ = false;
     // True while the panel's own writes run: a slide, or the restore after a
     // move. The waits of a slide dispatch messages, so the shrink tick, the

@@ -19,8 +19,8 @@ Panel::Panel(std::filesystem::path runDirectory, const PanelPlatform& platform)
       treeInteraction_(model_, lifecycle_.commandDb(), timer(PanelTimer::ClickCheck), descriptions_,
                        platform.messages, lifecycle_.options(), editorLink_),
       mirror_(model_, platform.tree, treeInteraction_, [this](Point screen) { panel_.popUpCommandMenu(screen); }),
-      docking_(platform.panel, platform.desktop, platform.clock, timer(PanelTimer::Shrink), lifecycle_.geometry(),
-               lifecycle_.scale(), lifecycle_.settings()) {
+      docking_(platform.panel, platform.desktop, platform.clock, timer(PanelTimer::Shrink),
+               lifecycle_.geometry(), lifecycle_.scale(), lifecycle_.settings()) {
     places_ = rescaled(places_, DpiScale(), lifecycle_.scale());
     connectSeams();
     connectMenuCommands();

@@ -193,7 +193,8 @@ LRESULT MainPanel::onMessage(HWND window, UINT message, WPARAM wParam, LPARAM lP
             const UINT dpi = LOWORD(wParam);
             useControlsFontFor(dpi);
             const RECT& r = *reinterpret_cast<const RECT*>(lParam);
-            listener_->onDpiChanged(static_cast<int>(dpi), Rect{r.left, r.top, r.right - r.left, r.bottom - r.top});
+            listener_->onDpiChanged(static_cast<int>(dpi),
+                                    Rect{r.left, r.top, r.right - r.left, r.bottom - r.top});
             return 0;
         }
         case kSplitterDraggedMessage:

@@ -60,11 +60,13 @@ TEST_F(DockingTest, ThePanelShrinksIntoAStripAtTheRightEdgeAndThePointerBringsIt
     ASSERT_NE(panel, nullptr);
     ASSERT_TRUE(placeAtTheRightEdge(panel)) << windowRect(panel);
 
-    EXPECT_TRUE(shrinks(panel)) << "within 1 s the panel is 2 px wide at x = 1278; it is " << windowRect(panel);
+    EXPECT_TRUE(shrinks(panel)) << "within 1 s the panel is 2 px wide at x = 1278; it is "
+                                << windowRect(panel);
 
     moveMouse({kDesktopWidth - 1, 300});
-    EXPECT_TRUE(waitUntil([&] { return windowRect(panel) == ScreenRect{kDesktopWidth - 243, 50, 243, 560}; }))
-        << windowRect(panel);
+    EXPECT_TRUE(waitUntil([&] {
+        return windowRect(panel) == ScreenRect{kDesktopWidth - 243, 50, 243, 560};
+    })) << windowRect(panel);
     ASSERT_TRUE(app().closePanel());
 }
 
@@ -92,7 +94,8 @@ TEST_F(DockingTest, ResizedTo300WideThePanelOpens300WideNextTime) {
     drag(border, {border.x + 300 - before.width, border.y});
     // Until the size loop has taken the release: a close that came first
     // would end the program inside that loop.
-    ASSERT_TRUE(waitUntil([&] { return !resizing(panel) && windowRect(panel).width == 300; })) << windowRect(panel);
+    ASSERT_TRUE(waitUntil([&] { return !resizing(panel) && windowRect(panel).width == 300; }))
+        << windowRect(panel);
     ASSERT_TRUE(app().closePanel());
 
     const auto bytes = readBytes(app().settingsPath());

@@ -144,7 +144,8 @@ TEST(PanelMenus, EveryMenuCommandReachesItsFeature) {
         {MenuCommand::SelectAllCopy,
          [](PanelWorld& w) { return w.infoBox.calls == std::vector<std::string>{"selectAll", "copy"}; }},
         {MenuCommand::ShowInNewWindow, [](PanelWorld& w) { return w.descriptionWindow.shown; }},
-        {MenuCommand::TrayShow, [](PanelWorld& w) { return w.panelView.visible && w.panelView.broughtToFront == 1; }},
+        {MenuCommand::TrayShow,
+         [](PanelWorld& w) { return w.panelView.visible && w.panelView.broughtToFront == 1; }},
         {MenuCommand::TrayExit, [](PanelWorld& w) { return w.panelView.closeRequests == 1; }},
     };
 

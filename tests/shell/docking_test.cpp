@@ -66,7 +66,11 @@ TEST(DockingRules, TheSideIsRightThenLeftThenTopAndASharedEdgeNeverDocks) {
         {"side by side, the shared edge", kSideBySide, {1037, 50, 243, 560}, &kMetrics96, DockSide::None},
         {"side by side, shared edge but top 0", kSideBySide, {1037, 0, 243, 560}, &kMetrics96, DockSide::Top},
         {"side by side, the far right edge", kSideBySide, {2317, 50, 243, 560}, &kMetrics96, DockSide::Right},
-        {"side by side, the second's left edge", kSideBySide, {1281, 50, 243, 560}, &kMetrics96, DockSide::None},
+        {"side by side, the second's left edge",
+         kSideBySide,
+         {1281, 50, 243, 560},
+         &kMetrics96,
+         DockSide::None},
         {"side by side, the first's left edge", kSideBySide, {2, 50, 243, 560}, &kMetrics96, DockSide::Left},
         {"stacked, the lower one's top", kStacked, {300, 801, 243, 560}, &kMetrics96, DockSide::None},
         {"stacked, the upper one's top", kStacked, {300, 0, 243, 560}, &kMetrics96, DockSide::Top},
@@ -74,7 +78,8 @@ TEST(DockingRules, TheSideIsRightThenLeftThenTopAndASharedEdgeNeverDocks) {
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
-        EXPECT_STREQ(sideName(dockSide(c.panel, dockEdgesFor(c.monitors, c.panel), *c.metrics)), sideName(c.side));
+        EXPECT_STREQ(sideName(dockSide(c.panel, dockEdgesFor(c.monitors, c.panel), *c.metrics)),
+                     sideName(c.side));
     }
 }
 
@@ -90,7 +95,10 @@ TEST(DockingRules, ThePanelsMonitorIsTheOneHoldingMostOfItAndItsSharedEdgesAreMa
         DockEdges edges;
     } cases[] = {
         {"one monitor", {kSingle}, {50, 50, 243, 560}, {{0, 0, 1280, 800}}},
-        {"side by side, on the first", kSideBySide, {50, 50, 243, 560}, {{0, 0, 1280, 800}, false, true, false}},
+        {"side by side, on the first",
+         kSideBySide,
+         {50, 50, 243, 560},
+         {{0, 0, 1280, 800}, false, true, false}},
         {"side by side, on the second",
          kSideBySide,
          {1500, 50, 243, 560},
@@ -99,13 +107,19 @@ TEST(DockingRules, ThePanelsMonitorIsTheOneHoldingMostOfItAndItsSharedEdgesAreMa
          kSideBySide,
          {1200, 50, 243, 560},
          {{1280, 0, 1280, 800}, true, false, false}},
-        {"stacked, on the lower one", kStacked, {50, 900, 243, 560}, {{0, 800, 1280, 800}, false, false, true}},
+        {"stacked, on the lower one",
+         kStacked,
+         {50, 900, 243, 560},
+         {{0, 800, 1280, 800}, false, false, true}},
         {"stacked, on the upper one", kStacked, {50, 50, 243, 560}, {{0, 0, 1280, 800}}},
         {"a monitor at negative coordinates",
          leftOfPrimary,
          {-600, 50, 243, 560},
          {{-1920, 0, 1920, 1080}, false, true, false}},
-        {"edges that meet over part of their length", offset, {50, 50, 243, 560}, {{0, 0, 1280, 800}, false, true}},
+        {"edges that meet over part of their length",
+         offset,
+         {50, 50, 243, 560},
+         {{0, 0, 1280, 800}, false, true}},
         {"monitors that meet only at a corner", apart, {50, 50, 243, 560}, {{0, 0, 1280, 800}}},
         {"off every monitor: the nearest", kSideBySide, {2700, 50, 243, 560}, {{1280, 0, 1280, 800}, true}},
         {"no monitor at all", {}, {50, 50, 243, 560}, {}},
@@ -126,8 +140,8 @@ TEST(DockingRules, ThePointerIsOverThePanelUpToAPixelPastItsRightAndBottom) {
         Point pointer;
         bool over;
     } cases[] = {
-        {{100, 50}, true}, {{343, 610}, true}, {{344, 300}, false}, {{200, 611}, false},
-        {{99, 300}, false}, {{200, 49}, false},
+        {{100, 50}, true},   {{343, 610}, true}, {{344, 300}, false},
+        {{200, 611}, false}, {{99, 300}, false}, {{200, 49}, false},
     };
     for (const auto& c : cases) {
         EXPECT_EQ(pointerOver(panel, c.pointer), c.over) << c.pointer.x << "," << c.pointer.y;
@@ -358,8 +372,8 @@ TEST_F(DockingTest, TheStripSlidesOutWhenThePointerTouchesIt) {
     } cases[] = {
         {"right",
          {1278, 50, 2, 560},
-         {"bounds 1277,50 2x560", "bounds 1177,50 102x560", "bounds 1077,50 202x560", "bounds 1037,50 243x560",
-          "frame normal", "topmost", "not topmost"}},
+         {"bounds 1277,50 2x560", "bounds 1177,50 102x560", "bounds 1077,50 202x560",
+          "bounds 1037,50 243x560", "frame normal", "topmost", "not topmost"}},
         {"left",
          {0, 50, 2, 560},
          {"bounds 0,50 102x560", "bounds 0,50 202x560", "bounds 0,50 243x560", "frame normal", "topmost",
@@ -393,8 +407,16 @@ TEST_F(DockingTest, ExpandPanelRestartsTheTimerOnlyWhenTheBranchReachesIt) {
         int period;
     } cases[] = {
         {"the tray leaves it stopped", {1278, 50, 2, 560}, true, {1037, 50, 243, 560}, 0},
-        {"a full panel at the right edge", {1037, 50, 243, 560}, false, {1037, 50, 243, 560}, kShrinkPeriodMs},
-        {"a panel past the left edge snaps back", {-30, 50, 243, 560}, false, {0, 50, 243, 560}, kShrinkPeriodMs},
+        {"a full panel at the right edge",
+         {1037, 50, 243, 560},
+         false,
+         {1037, 50, 243, 560},
+         kShrinkPeriodMs},
+        {"a panel past the left edge snaps back",
+         {-30, 50, 243, 560},
+         false,
+         {0, 50, 243, 560},
+         kShrinkPeriodMs},
         {"a full panel at the top", {300, 0, 243, 560}, false, {300, 0, 243, 560}, kShrinkPeriodMs},
         {"a panel away from every edge", {300, 1, 243, 560}, false, {300, 1, 243, 560}, 0},
     };
@@ -416,7 +438,8 @@ TEST_F(DockingTest, TheSlideOutKeepsTheStayOnTopOption) {
     panel.topmost = true;
     docking.expandPanel(false);
     EXPECT_TRUE(panel.topmost);
-    EXPECT_EQ(std::vector<std::string>(panel.changes.end() - 2, panel.changes.end()), (Changes{"topmost", "topmost"}));
+    EXPECT_EQ(std::vector<std::string>(panel.changes.end() - 2, panel.changes.end()),
+              (Changes{"topmost", "topmost"}));
 }
 
 // A shrink speed of 0 or less (the settings file is edited by hand) would
@@ -434,8 +457,8 @@ TEST_F(DockingTest, AShrinkSpeedOfZeroOrLessSlidesInOneWrite) {
         EXPECT_EQ(panel.changes, (Changes{"frame none", "bounds 1278,50 2x560"}));
         panel.changes.clear();
         docking.expandPanel(false);
-        EXPECT_EQ(panel.changes,
-                  (Changes{"bounds 1277,50 2x560", "bounds 1037,50 243x560", "frame normal", "topmost", "not topmost"}));
+        EXPECT_EQ(panel.changes, (Changes{"bounds 1277,50 2x560", "bounds 1037,50 243x560", "frame normal",
+                                          "topmost", "not topmost"}));
     }
 }
 
