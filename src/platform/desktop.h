@@ -1,6 +1,7 @@
 #pragma once
 #include <cstdint>
 #include <string>
+#include <vector>
 
 #include "platform/types.h"
 
@@ -12,6 +13,14 @@ inline constexpr int LeftButton = 0x01;
 inline constexpr int Control = 0x11;
 inline constexpr int V = 0x56;
 }  // namespace vk
+
+// One display monitor, in virtual-screen pixels.
+struct Monitor {
+    Rect bounds;
+    // The part not taken by the taskbar and other docked bars.
+    Rect workArea;
+    friend bool operator==(const Monitor&, const Monitor&) = default;
+};
 
 // What the core needs to know of, and do to, other programs' windows.
 class Desktop {
@@ -38,7 +47,8 @@ public:
     virtual bool keyIsDown(int virtualKey) = 0;
 
     virtual Point cursorPosition() = 0;
-    virtual int screenWidth() = 0;
+    // Every monitor of the desktop, the primary one first; never empty.
+    virtual std::vector<Monitor> monitors() = 0;
 };
 
 }  // namespace quorvane

@@ -19,7 +19,7 @@ int shrinkStepFor(int shrinkSpeed) {
 }  // namespace
 
 void applyStartupSettings(const SettingsFile& file, PanelView& panel, Options& options,
-                          PanelGeometry& geometry) {
+                          PanelGeometry& geometry, const DpiScale& scale) {
     if (isTrue(file.readOption(kAutoSemicolonKey, kTrueText))) options.autoSemicolon = true;
     if (isTrue(file.readOption(kHintsKey))) options.hintsEnabled = true;
     if (isTrue(file.readOption(kStayOnTopKey))) panel.setTopmost(true);
@@ -28,8 +28,8 @@ void applyStartupSettings(const SettingsFile& file, PanelView& panel, Options& o
     geometry.panelWidth = toInteger(file.readPanelSetting(kWidthKey, "243"));
     geometry.panelHeight = toInteger(file.readPanelSetting(kHeightKey, "560"));
     Rect bounds = panel.bounds();
-    bounds.width = geometry.panelWidth;
-    bounds.height = geometry.panelHeight;
+    bounds.width = scale.toPixels(geometry.panelWidth);
+    bounds.height = scale.toPixels(geometry.panelHeight);
     panel.setBounds(bounds);
 
     bounds = panel.bounds();

@@ -36,7 +36,8 @@ Lifecycle::Lifecycle(std::filesystem::path runDirectory, const TextCodec& codec,
       panel_(panel),
       messages_(messages),
       ini_(settingsPath_, codec),
-      settingsFile_(ini_) {}
+      settingsFile_(ini_),
+      scale_(panel.dpi()) {}
 
 std::filesystem::path Lifecycle::libraryPath() const {
     return runDirectory_ / store::kLibraryFileName;
@@ -67,7 +68,7 @@ bool Lifecycle::startUp() {
     noteIfLibraryCannotBeWritten();
     // Writers killed before their rename leave these behind.
     ini_.removeStaleTemporaries();
-    settings::applyStartupSettings(settingsFile_, panel_, options_, geometry_);
+    settings::applyStartupSettings(settingsFile_, panel_, options_, geometry_, scale_);
     run(seams.installKeyboardWatcher);
     panel_.watchPointer();
     panel_.addTrayIcon();
@@ -102,8 +103,23 @@ void Lifecycle::onActivated() {
 }
 
 void Lifecycle::onTrayEvent(TrayEvent event) {
-    if (stage_ != Stage::Running || event != TrayEvent::LeftButtonUp) return;
+    if (stage_ != Stage::Running) return;
+    switch (event) {
+        case TrayEvent::LeftButtonUp:
+            callUpPanel();
+            break;
+        case TrayEvent::RightButton:
+            panel_.popUpTrayMenu();
+            break;
+        case TrayEvent::DoubleClick:
+            break;
+    }
+}
+
+void Lifecycle::callUpPanel() {
+    if (stage_ != Stage::Running) return;
     if (!panel_.isVisible()) panel_.show();
+    if (panel_.isMinimized()) panel_.restore();
     panel_.bringToFront();
     if (seams.expandPanel) seams.expandPanel(true);
 }
@@ -125,11 +141,19 @@ void Lifecycle::shutDown() {
     }
     run(seams.removeKeyboardWatcher);
     run(seams.destroyHintPopup);
-    // A minimized or frameless (shrunk) panel's rectangle is not where the user left it.
-    if (panel_.isMinimized() || !panel_.hasNormalFrame()) return;
-    const Rect bounds = panel_.bounds();
-    settingsFile_.writePanelSetting(settings::kLeftKey, std::to_string(bounds.left));
-    settingsFile_.writePanelSetting(settings::kTopKey, std::to_string(bounds.top));
+    // A minimized or frameless (shrunk) panel's rectangle is not where the
+    // user left it; a shrunk one was left where it began to shrink.
+    if (panel_.isMinimized()) return;
+    std::optional<Point> place;
+    if (panel_.hasNormalFrame()) {
+        const Rect bounds = panel_.bounds();
+        place = Point{bounds.left, bounds.top};
+    } else if (seams.placeBeforeShrink) {
+        place = seams.placeBeforeShrink();
+    }
+    if (!place) return;
+    settingsFile_.writePanelSetting(settings::kLeftKey, std::to_string(place->x));
+    settingsFile_.writePanelSetting(settings::kTopKey, std::to_string(place->y));
 }
 
 }  // namespace quorvane::shell

@@ -2,13 +2,14 @@
 // The spine of the program: start-up, first activation, the tray icon's
 // clicks and shut-down, each in its fixed order. Owns the program-wide state
 // that lives from start-up to shut-down: the library connection, the
-// settings file, the options and the panel geometry.
+// settings file, the options, the panel geometry and the panel's scale.
 #include <filesystem>
 #include <functional>
 #include <optional>
 #include <string>
 #include <vector>
 
+#include "platform/dpi_scale.h"
 #include "platform/messages.h"
 #include "platform/panel_view.h"
 #include "platform/text_codec.h"
@@ -42,6 +43,9 @@ struct LifecycleSeams {
     std::function<void(bool keepTimerStopped)> expandPanel;
     // Shut-down: the 序号 of the category holding the tree's selection; nullopt with no selection.
     std::function<std::optional<int>()> selectedCategoryNumber;
+    // Shut-down of a panel shrunk at an edge: where it was before it shrank;
+    // nullopt leaves the saved place as it is.
+    std::function<std::optional<Point>()> placeBeforeShrink;
     std::function<void()> removeKeyboardWatcher;
     std::function<void()> destroyHintPopup;
 };
@@ -67,7 +71,11 @@ public:
     const std::vector<std::string>& notices() const { return notices_; }
     // Every activation of the panel; only the first one acts.
     void onActivated();
+    // A left click shows the panel; a right click opens the tray menu.
     void onTrayEvent(TrayEvent event);
+    // The tray icon calls the panel up: shown, restored when minimized, in
+    // front and out of its strip, with the shrink timer left stopped.
+    void callUpPanel();
     // The pointer moved over the panel or one of its controls.
     void onPointerOverPanel();
     // The shut-down sequence, when the panel is about to be destroyed. Does
@@ -83,6 +91,9 @@ public:
     settings::SettingsFile& settings() { return settingsFile_; }
     settings::Options& options() { return options_; }
     settings::PanelGeometry& geometry() { return geometry_; }
+    // The scale of the panel's monitor; designed sizes become pixels by it.
+    DpiScale& scale() { return scale_; }
+    const DpiScale& scale() const { return scale_; }
 
 private:
     static void run(const std::function<void()>& step);
@@ -102,6 +113,7 @@ private:
     store::RecordStore commandDb_;
     settings::Options options_;
     settings::PanelGeometry geometry_;
+    DpiScale scale_;
     Stage stage_ = Stage::Starting;
     bool activatedBefore_ = false;
     std::vector<std::string> notices_;

@@ -21,7 +21,10 @@ Panel::Panel(std::filesystem::path runDirectory, const PanelPlatform& platform)
       descriptions_(platform.descriptionWindow, platform.infoBox, platform.panel, lifecycle_.settings()),
       treeInteraction_(model_, lifecycle_.commandDb(), timer(PanelTimer::ClickCheck), descriptions_,
                        platform.messages, lifecycle_.options(), editorLink_),
-      mirror_(model_, platform.tree, treeInteraction_, [this](Point screen) { panel_.popUpCommandMenu(screen); }) {
+      mirror_(model_, platform.tree, treeInteraction_, [this](Point screen) { panel_.popUpCommandMenu(screen); }),
+      docking_(platform.panel, platform.desktop, platform.clock, timer(PanelTimer::Shrink),
+               lifecycle_.geometry(), lifecycle_.scale(), lifecycle_.settings()) {
+    places_ = rescaled(places_, DpiScale(), lifecycle_.scale());
     connectSeams();
     connectMenuCommands();
 }
@@ -38,6 +41,8 @@ void Panel::connectSeams() {
         return model_.value(category);
     };
     seams.showDescriptionWindow = [this] { descriptions_.show(); };
+    seams.expandPanel = [this](bool keepTimerStopped) { docking_.expandPanel(keepTimerStopped); };
+    seams.placeBeforeShrink = [this] { return docking_.placeBeforeShrink(); };
 }
 
 void Panel::connectMenuCommands() {
@@ -66,6 +71,8 @@ void Panel::connectMenuCommands() {
          {MenuCommand::CopySelection, MenuCommand::SelectAllCopy, MenuCommand::ShowInNewWindow}) {
         on(command, [this, command] { descriptions_.onInfoBoxMenu(command); });
     }
+    on(MenuCommand::TrayShow, [this] { lifecycle_.callUpPanel(); });
+    on(MenuCommand::TrayExit, [this] { panel_.close(); });
 }
 
 bool Panel::startUp() {
@@ -120,6 +127,7 @@ void Panel::onTimer(PanelTimer which) {
             treeInteraction_.showDescription();
             break;
         case PanelTimer::Shrink:
+            docking_.onShrinkTick();
             break;
     }
 }
@@ -141,7 +149,32 @@ void Panel::onPointerOverPanel() {
 }
 
 void Panel::onClientResized(int width, int height) {
+    clientWidth_ = width;
+    clientHeight_ = height;
     places_ = layoutForClientSize(places_, width, height);
+    panel_.placeControls(places_);
+    // The settings' own resize at start-up is not the user's.
+    if (lifecycle_.stage() == Lifecycle::Stage::Running) docking_.onSizeChanged();
+}
+
+void Panel::onPositionChanged() {
+    if (lifecycle_.stage() == Lifecycle::Stage::Running) docking_.onPositionChanged();
+}
+
+void Panel::onSplitterDragged(int top) {
+    places_ = layoutForSplitterAt(places_, clientHeight_, top);
+    panel_.placeControls(places_);
+}
+
+void Panel::onDpiChanged(int dpi, const Rect& suggested) {
+    const DpiScale before = lifecycle_.scale();
+    lifecycle_.scale() = DpiScale(dpi);
+    places_ = rescaled(places_, before, lifecycle_.scale());
+    // The system's rectangle keeps the panel under the pointer while it is
+    // dragged across; the resize it causes lays the controls out, and the
+    // layout below covers a rectangle that kept its size.
+    panel_.setBounds(suggested);
+    places_ = layoutForClientSize(places_, clientWidth_, clientHeight_);
     panel_.placeControls(places_);
 }
 

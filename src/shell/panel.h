@@ -23,6 +23,7 @@
 #include "platform/timer.h"
 #include "platform/tree_control.h"
 #include "shell/description_window.h"
+#include "shell/docking.h"
 #include "shell/lifecycle.h"
 #include "shell/menu_layout.h"
 #include "shell/panel_layout.h"
@@ -77,11 +78,21 @@ public:
     void onTrayEvent(TrayEvent event);
     void onPointerOverPanel();
     void onClientResized(int width, int height);
+    // The panel's outer rectangle moved.
+    void onPositionChanged();
+    // The user dragged the splitter bar; `top` is its new top in client pixels.
+    void onSplitterDragged(int top);
+    // The panel is now on a monitor of `dpi`; `suggested` is the outer
+    // rectangle the system proposes for it there.
+    void onDpiChanged(int dpi, const Rect& suggested);
     // The user closes the description window; it is destroyed afterwards.
     void onDescriptionWindowClosing();
     TreeControlEvents& treeEvents() { return mirror_; }
 
     Lifecycle& lifecycle() { return lifecycle_; }
+    // The scale of the panel's monitor, for every window of the panel that
+    // lays out designed sizes.
+    const DpiScale& scale() const { return lifecycle_.scale(); }
     tree::TreeModel& commandTree() { return model_; }
 
 private:
@@ -107,6 +118,10 @@ private:
     tree::TreeMirror mirror_;
     ControlPlaces places_ = kDesignedPlaces;
     std::map<MenuCommand, Handler> menuHandlers_;
+    Docking docking_;
+    // The client area the places were last laid out for.
+    int clientWidth_ = 0;
+    int clientHeight_ = 0;
 };
 
 }  // namespace quorvane::shell

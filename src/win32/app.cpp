@@ -105,6 +105,18 @@ void App::onClientResized(int width, int height) {
     if (parts_) parts_->core.onClientResized(width, height);
 }
 
+void App::onMoved() {
+    if (parts_) parts_->core.onPositionChanged();
+}
+
+void App::onSplitterDragged(int top) {
+    if (parts_) parts_->core.onSplitterDragged(top);
+}
+
+void App::onDpiChanged(int dpi, const Rect& suggested) {
+    if (parts_) parts_->core.onDpiChanged(dpi, suggested);
+}
+
 std::optional<LRESULT> App::onTreeNotify(const NMHDR& header) {
     if (!parts_) return std::nullopt;
     return parts_->tree.handleNotify(header, parts_->core.treeEvents());

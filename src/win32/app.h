@@ -47,6 +47,9 @@ private:
     void onTrayEvent(shell::TrayEvent event) override;
     void onPointerOver() override;
     void onClientResized(int width, int height) override;
+    void onMoved() override;
+    void onSplitterDragged(int top) override;
+    void onDpiChanged(int dpi, const Rect& suggested) override;
     std::optional<LRESULT> onTreeNotify(const NMHDR& header) override;
     bool onClipboardMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
     void onDestroying() override;

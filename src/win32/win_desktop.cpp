@@ -38,6 +38,22 @@ private:
     bool attached_ = false;
 };
 
+Rect toRect(const RECT& r) { return {r.left, r.top, r.right - r.left, r.bottom - r.top}; }
+
+// EnumDisplayMonitors' callback: appends the monitor, or puts it first when it is the primary one.
+BOOL CALLBACK addMonitor(HMONITOR monitor, HDC, LPRECT, LPARAM list) {
+    MONITORINFO info{};
+    info.cbSize = sizeof info;
+    if (!GetMonitorInfoW(monitor, &info)) return TRUE;
+    auto& monitors = *reinterpret_cast<std::vector<Monitor>*>(list);
+    const Monitor each{toRect(info.rcMonitor), toRect(info.rcWork)};
+    if (info.dwFlags & MONITORINFOF_PRIMARY)
+        monitors.insert(monitors.begin(), each);
+    else
+        monitors.push_back(each);
+    return TRUE;
+}
+
 DWORD foregroundThread() {
     HWND foreground = GetForegroundWindow();
     return foreground ? GetWindowThreadProcessId(foreground, nullptr) : 0;
@@ -121,6 +137,15 @@ Point WinDesktop::cursorPosition() {
     return Point{cursor.x, cursor.y};
 }
 
-int WinDesktop::screenWidth() { return GetSystemMetrics(SM_CXSCREEN); }
+std::vector<Monitor> WinDesktop::monitors() {
+    std::vector<Monitor> found;
+    EnumDisplayMonitors(nullptr, nullptr, addMonitor, reinterpret_cast<LPARAM>(&found));
+    if (found.empty()) {
+        // No monitor enumerated (a session without a display): the primary screen.
+        const Rect screen{0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
+        found.push_back({screen, screen});
+    }
+    return found;
+}
 
 }  // namespace quorvane::win32

@@ -21,7 +21,7 @@ public:
     bool keyIsDown(int virtualKey) override;
 
     Point cursorPosition() override;
-    int screenWidth() override;
+    std::vector<Monitor> monitors() override;
 };
 
 }  // namespace quorvane::win32

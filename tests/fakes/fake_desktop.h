@@ -90,7 +90,7 @@ public:
     bool keyIsDown(int virtualKey) override { return keysDown[virtualKey]; }
 
     Point cursorPosition() override { return cursor; }
-    int screenWidth() override { return screenWidthPixels; }
+    std::vector<Monitor> monitors() override { return displays; }
 
     // The posted bytes alone, for comparing with expected text.
     std::string postedText() const {
@@ -106,7 +106,8 @@ public:
     WindowHandle focused = 0;
     Point caret;
     bool hasCaret = false;
-    int screenWidthPixels = 1280;
+    // One 1280 x 800 monitor with a taskbar along its bottom, unless a test sets others.
+    std::vector<Monitor> displays{{{0, 0, 1280, 800}, {0, 0, 1280, 770}}};
     std::function<void()> onCtrlV;
 
     std::vector<PostedByte> posted;

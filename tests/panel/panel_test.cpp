@@ -160,6 +160,9 @@ TEST(PanelMenus, EveryMenuCommandReachesItsFeature) {
          [](PanelWorld& w) { return w.infoBox.calls == std::vector<std::string>{"selectAll", "copy"}; }},
         {MenuCommand::ShowInNewWindow, [](PanelWorld& w) { return w.descriptionWindow.shown; }},
         {MenuCommand::About, opened("关于")},
+        {MenuCommand::TrayShow,
+         [](PanelWorld& w) { return w.panelView.visible && w.panelView.broughtToFront == 1; }},
+        {MenuCommand::TrayExit, [](PanelWorld& w) { return w.panelView.closeRequests == 1; }},
     };
 
     std::vector<MenuCommand> all;
@@ -171,6 +174,7 @@ TEST(PanelMenus, EveryMenuCommandReachesItsFeature) {
     };
     for (const shell::Menu& menu : shell::menuBar()) collect(menu.entries);
     collect(shell::infoBoxMenu().entries);
+    collect(shell::trayMenu().entries);
 
     for (const MenuCommand command : all) {
         SCOPED_TRACE(shell::commandId(command));

@@ -42,6 +42,13 @@ public:
         }
         // What a focused editor does on Ctrl+V: it takes the clipboard's text.
         desktop.onCtrlV = [this] { clipboard.paste(); };
+        // The panel's moves and resizes reach the core as the window layer reports them.
+        panelView.onMoved = [this] {
+            if (panel) panel->onPositionChanged();
+        };
+        panelView.onResized = [this] {
+            if (panel) panel->onClientResized(panelView.rect.width, panelView.rect.height);
+        };
         if (library == Library::Empty) {
             EXPECT_TRUE(store::createLibrary(libraryPath(), store::kLibraryPassword));
             EXPECT_TRUE(db.Open(control, libraryPath(), store::kLibraryPassword));
@@ -57,6 +64,8 @@ public:
             dir.path(), shell::PanelPlatform{desktop, clipboard, clock, codec, messages, panelView, tree, infoBox,
                                              descriptionWindow, forms, mouseHook, system, timers});
         tree.events = &panel->treeEvents();
+        // The first layout, as the window layer reports the client area it was created with.
+        panel->onClientResized(panelView.rect.width, panelView.rect.height);
         return panel->startUp();
     }
 

@@ -37,7 +37,7 @@ protected:
         std::ifstream in(path, std::ios::binary);
         return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
     }
-    void apply() { applyStartupSettings(settings, panel, options, geometry); }
+    void apply() { applyStartupSettings(settings, panel, options, geometry, scale); }
     void expectOutcome(const Outcome& expected, const std::string& label) {
         EXPECT_EQ(panel.rect, expected.bounds) << label;
         EXPECT_EQ(panel.topmost, expected.topmost) << label;
@@ -58,6 +58,7 @@ protected:
     fakes::FakePanelView panel;
     Options options;
     PanelGeometry geometry;
+    DpiScale scale;
 };
 
 TEST_F(StartupSettingsTest, WithoutAFileEverythingTakesItsDefault) {
@@ -104,6 +105,32 @@ TEST_F(StartupSettingsTest, FileValuesApplied) {
         geometry = {};
         apply();
         expectOutcome(c.expected, c.name);
+    }
+}
+
+// The file keeps designed sizes; the panel gets them in its monitor's pixels.
+// Its place is a screen position, not a size, and is taken as it is.
+TEST_F(StartupSettingsTest, TheRememberedSizeIsScaledToTheMonitorAndThePlaceIsNot) {
+    const struct {
+        int dpi;
+        const char* file;
+        Rect bounds;
+    } cases[] = {
+        {144, "", {50, 50, 365, 840}},
+        {120, "[shezhi]\n宽度=300\n高度=400\n横坐标=700\n纵坐标=9\n", {700, 9, 375, 500}},
+        {192, "[shezhi]\n宽度=0\n", {50, 50, 0, 1120}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.dpi);
+        putFile(c.file);
+        panel = {};
+        geometry = {};
+        scale = DpiScale(c.dpi);
+        apply();
+        EXPECT_EQ(panel.rect, c.bounds);
+        EXPECT_EQ(scale.toPixels(geometry.panelWidth), c.bounds.width);
+        EXPECT_EQ(scale.toPixels(geometry.panelHeight), c.bounds.height);
+        EXPECT_EQ(geometry.shrinkSpeed, 100) << "kept in designed units too";
     }
 }
 

@@ -6,6 +6,7 @@
 #include <functional>
 #include <iterator>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -303,27 +304,37 @@ TEST_F(LifecycleTest, FirstActivationReopensTheDescriptionWindowOnlyForExactlyTr
     }
 }
 
-TEST_F(LifecycleTest, OnlyALeftClickOnTheTrayIconCallsThePanelUp) {
+// A left click calls the panel up, a right click opens the tray menu, a
+// double click does nothing more than its first click did.
+TEST_F(LifecycleTest, TrayIconClicks) {
     const struct {
+        const char* name;
         TrayEvent event;
         bool visibleBefore;
+        bool minimizedBefore;
         bool visibleAfter;
+        bool minimizedAfter;
         int broughtToFront;
+        int trayMenus;
         Log log;
     } cases[] = {
-        {TrayEvent::LeftButtonUp, false, true, 1, {"expandPanel(true)"}},
-        {TrayEvent::LeftButtonUp, true, true, 1, {"expandPanel(true)"}},
-        {TrayEvent::DoubleClick, false, false, 0, {}},
-        {TrayEvent::RightButton, false, false, 0, {}},
+        {"left, hidden", TrayEvent::LeftButtonUp, false, false, true, false, 1, 0, {"expandPanel(true)"}},
+        {"left, shown", TrayEvent::LeftButtonUp, true, false, true, false, 1, 0, {"expandPanel(true)"}},
+        {"left, minimized", TrayEvent::LeftButtonUp, true, true, true, false, 1, 0, {"expandPanel(true)"}},
+        {"double", TrayEvent::DoubleClick, false, true, false, true, 0, 0, {}},
+        {"right", TrayEvent::RightButton, true, true, true, true, 0, 1, {}},
     };
     for (const auto& c : cases) {
-        SCOPED_TRACE(static_cast<int>(c.event));
+        SCOPED_TRACE(c.name);
         Lifecycle& lifecycle = started();
         panel.visible = c.visibleBefore;
+        panel.minimized = c.minimizedBefore;
         panel.broughtToFront = 0;
-        // The panel is shown and in front before it slides out.
+        panel.trayMenus = 0;
+        // The panel is shown, restored and in front before it slides out.
         lifecycle.seams.expandPanel = [this](bool keepTimerStopped) {
             EXPECT_TRUE(panel.visible);
+            EXPECT_FALSE(panel.minimized);
             EXPECT_EQ(panel.broughtToFront, 1);
             log.push_back(std::string("expandPanel(") + (keepTimerStopped ? "true" : "false") + ")");
         };
@@ -331,7 +342,9 @@ TEST_F(LifecycleTest, OnlyALeftClickOnTheTrayIconCallsThePanelUp) {
         lifecycle.onTrayEvent(c.event);
 
         EXPECT_EQ(panel.visible, c.visibleAfter);
+        EXPECT_EQ(panel.minimized, c.minimizedAfter);
         EXPECT_EQ(panel.broughtToFront, c.broughtToFront);
+        EXPECT_EQ(panel.trayMenus, c.trayMenus);
         EXPECT_EQ(log, c.log);
     }
 }
@@ -372,24 +385,29 @@ TEST_F(LifecycleTest, ShutDownWithNothingSelectedKeepsTheSavedCategory) {
     EXPECT_EQ(setting("xitong", "kuozhanxiang"), "5");
 }
 
+// A shrunk panel is saved where it was before it shrank; the strip's own
+// rectangle is never saved.
 TEST_F(LifecycleTest, ShutDownSavesThePositionOnlyOfANormalPanel) {
     const struct {
         const char* name;
         bool minimized;
         bool normalFrame;
+        std::optional<Point> beforeShrink;
         const char* left;
         const char* top;
     } cases[] = {
-        {"normal", false, true, "300", "400"},
-        {"minimized", true, true, "11", "22"},
-        {"shrunk at an edge", false, false, "11", "22"},
-        {"minimized while shrunk", true, false, "11", "22"},
+        {"normal", false, true, Point{7, 8}, "300", "400"},
+        {"minimized", true, true, std::nullopt, "11", "22"},
+        {"shrunk at an edge, never seen expanded", false, false, std::nullopt, "11", "22"},
+        {"shrunk at an edge", false, false, Point{1034, 0}, "1034", "0"},
+        {"minimized while shrunk", true, false, Point{1034, 0}, "11", "22"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
         preset("shezhi", "横坐标", "11");
         preset("shezhi", "纵坐标", "22");
         Lifecycle& lifecycle = started();
+        lifecycle.seams.placeBeforeShrink = [&c] { return c.beforeShrink; };
         panel.rect = {300, 400, 2, 560};
         panel.minimized = c.minimized;
         panel.normalFrame = c.normalFrame;
