@@ -10,7 +10,7 @@ namespace quorvane::win32 {
 struct App::Parts {
     explicit Parts(App& app)
         : clipboard(app.panel_.hwnd()),
-          forms(app.panel_.hwnd(), app.panel_.font()),
+          forms(app.panel_.hwnd()),
           tree(app.panel_.tree()),
           infoBox(app.panel_.infoBox()),
           descriptionWindow(app.instance_, app.panel_.hwnd(), app.panel_.font()),
@@ -63,7 +63,7 @@ int App::run() {
     INITCOMMONCONTROLSEX controls{sizeof controls, ICC_TREEVIEW_CLASSES | ICC_LINK_CLASS};
     InitCommonControlsEx(&controls);
     if (!panel_.create(instance_, *this)) return 1;
-    messages_.setOwner(panel_.hwnd(), panel_.font());
+    messages_.setOwner(panel_.hwnd());
     pump_.setAccelerators(panel_.hwnd(), panel_.accelerators());
     createParts();
     if (!parts_->core.startUp()) {

@@ -36,7 +36,7 @@ public:
 
     // DescriptionWindowView
     bool isLoaded() override { return window_ != nullptr; }
-    void load() override;
+    void load(int width, int height) override;
     void moveTo(Point topLeft) override;
     void show() override;
     void setText(const std::string& utf8) override;

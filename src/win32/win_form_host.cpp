@@ -6,7 +6,9 @@
 #include <string>
 #include <vector>
 
+#include "platform/dpi_scale.h"
 #include "win32/owned_windows.h"
+#include "win32/win_dpi.h"
 #include "win32/win_text.h"
 
 namespace quorvane::win32 {
@@ -136,8 +138,14 @@ std::vector<WORD> buildTemplate(const FormSpec& spec) {
 // One open form: the dialog window, its scale, and the view the controller works on.
 class OpenForm final : public FormView {
 public:
-    OpenForm(const FormSpec& spec, FormController& controller, HWND owner, HFONT font)
-        : spec_(spec), controller_(controller), owner_(owner), font_(font) {}
+    OpenForm(const FormSpec& spec, FormController& controller, HWND owner)
+        : spec_(spec), controller_(controller), owner_(owner), scale_(static_cast<int>(windowDpi(owner))),
+          font_(createMessageFontForDpi(static_cast<UINT>(scale_.dpi()))) {}
+    ~OpenForm() override {
+        if (font_ != nullptr) DeleteObject(font_);
+    }
+    OpenForm(const OpenForm&) = delete;
+    OpenForm& operator=(const OpenForm&) = delete;
 
     INT_PTR onMessage(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam);
 
@@ -195,8 +203,8 @@ private:
             if (control.id == id) return control.kind;
         return FormControlKind::Label;
     }
-    int scaled(int pixels) const { return MulDiv(pixels, dpi_, 96); }
-    int unscaled(int pixels) const { return MulDiv(pixels, 96, dpi_); }
+    int scaled(int designed) const { return scale_.toPixels(designed); }
+    int unscaled(int pixels) const { return scale_.toDesigned(pixels); }
     void initialise(HWND dialog);
     void reportSize() {
         RECT client{};
@@ -207,17 +215,14 @@ private:
     const FormSpec& spec_;
     FormController& controller_;
     HWND owner_;
+    DpiScale scale_;
     HFONT font_;
     HWND dialog_ = nullptr;
-    int dpi_ = 96;
     bool focusPlaced_ = false;
 };
 
 void OpenForm::initialise(HWND dialog) {
     dialog_ = dialog;
-    const HDC screen = GetDC(owner_);
-    dpi_ = GetDeviceCaps(screen, LOGPIXELSX);
-    ReleaseDC(owner_, screen);
     placeOverOwner(dialog, owner_, scaled(spec_.width), scaled(spec_.height));
     for (std::size_t index = 0; index < spec_.controls.size(); ++index) {
         const FormControl& control = spec_.controls[index];
@@ -274,7 +279,7 @@ INT_PTR CALLBACK dialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lPa
 
 void WinFormHost::run(const FormSpec& spec, FormController& controller) {
     const std::vector<WORD> dialogTemplate = buildTemplate(spec);
-    OpenForm form(spec, controller, owner_, font_);
+    OpenForm form(spec, controller, owner_);
     DialogBoxIndirectParamW(GetModuleHandleW(nullptr), reinterpret_cast<LPCDLGTEMPLATEW>(dialogTemplate.data()),
                             owner_, dialogProc, reinterpret_cast<LPARAM>(&form));
 }
