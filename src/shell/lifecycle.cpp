@@ -5,6 +5,7 @@
 
 #include "settings/settings_keys.h"
 #include "settings/startup_settings.h"
+#include "shell/menu_layout.h"
 #include "store/library_file.h"
 
 namespace quorvane::shell {
@@ -40,7 +41,10 @@ bool Lifecycle::startUp() {
         return false;
     }
     run(seams.loadCommandTree);
-    settings::applyStartupSettings(settingsFile_, panel_, options_, geometry_);
+    const settings::OptionMenuItems optionItems{commandId(MenuCommand::ToggleCommandHints),
+                                                commandId(MenuCommand::ToggleCursorTracking)};
+    settings::applyStartupSettings(settingsFile_, optionItems, seams.loadHintPopup, panel_, options_,
+                                   geometry_);
     run(seams.installKeyboardWatcher);
     panel_.watchPointer();
     panel_.addTrayIcon();

@@ -18,7 +18,11 @@ Panel::Panel(std::filesystem::path runDirectory, const PanelPlatform& platform)
       descriptions_(platform.descriptionWindow, platform.infoBox, platform.panel, lifecycle_.settings()),
       treeInteraction_(model_, lifecycle_.commandDb(), timer(PanelTimer::ClickCheck), descriptions_,
                        platform.messages, lifecycle_.options(), editorLink_),
-      mirror_(model_, platform.tree, treeInteraction_, [this](Point screen) { panel_.popUpCommandMenu(screen); }) {
+      mirror_(model_, platform.tree, treeInteraction_, [this](Point screen) { panel_.popUpCommandMenu(screen); }),
+      typingHints_({platform.desktop, platform.keyboardHook, platform.hintPopup, platform.clock,
+                    platform.codec, platform.panel},
+                   lifecycle_.commandDb(), editorLink_, lifecycle_.options(),
+                   commandId(MenuCommand::ToggleCursorTracking)) {
     connectSeams();
     connectMenuCommands();
 }
@@ -35,6 +39,10 @@ void Panel::connectSeams() {
         return model_.value(category);
     };
     seams.showDescriptionWindow = [this] { descriptions_.show(); };
+    seams.loadHintPopup = [this] { typingHints_.loadPopup(); };
+    seams.installKeyboardWatcher = [this] { typingHints_.installKeyboardWatcher(); };
+    seams.removeKeyboardWatcher = [this] { typingHints_.removeKeyboardWatcher(); };
+    seams.destroyHintPopup = [this] { typingHints_.destroyPopup(); };
 }
 
 void Panel::connectMenuCommands() {
@@ -98,6 +106,7 @@ void Panel::onTimer(PanelTimer which) {
     switch (which) {
         case PanelTimer::Tracking:
             editorLink_.onTrackingTick();
+            typingHints_.watchKeyboardHook();
             break;
         case PanelTimer::Send:
             editorLink_.onSendTick();
@@ -112,6 +121,11 @@ void Panel::onTimer(PanelTimer which) {
 
 void Panel::onLeftButtonPressed(Point screen, std::uint32_t time) {
     editorLink_.leftButtonPressed(screen, time);
+}
+
+KeyVerdict Panel::onKey(const KeyEvent& event) {
+    if (lifecycle_.stage() != Lifecycle::Stage::Running) return KeyVerdict::Pass;
+    return typingHints_.onKey(event);
 }
 
 void Panel::onActivated() {

@@ -10,11 +10,14 @@
 #include <string_view>
 
 #include "editor_link/editor_link.h"
+#include "hints/typing_hints.h"
 #include "platform/builder_dialogs.h"
 #include "platform/clipboard.h"
 #include "platform/clock.h"
 #include "platform/description_window_view.h"
 #include "platform/desktop.h"
+#include "platform/hint_popup_view.h"
+#include "platform/keyboard_hook.h"
 #include "platform/messages.h"
 #include "platform/mouse_hook.h"
 #include "platform/panel_view.h"
@@ -50,6 +53,8 @@ struct PanelPlatform {
     BuilderDialogs& builderDialogs;
     MouseHook& mouseHook;
     PanelTimers timers;
+    KeyboardHook& keyboardHook;
+    HintPopupView& hintPopup;
 };
 
 class Panel {
@@ -71,6 +76,8 @@ public:
     void onTimer(PanelTimer timer);
     // The mouse hook saw the left button go down, at `time` on the system's millisecond counter.
     void onLeftButtonPressed(Point screen, std::uint32_t time);
+    // The keyboard hook's call for every key event on the desktop.
+    KeyVerdict onKey(const KeyEvent& event);
     void onActivated();
     void onTrayEvent(TrayEvent event);
     void onPointerOverPanel();
@@ -78,9 +85,11 @@ public:
     // The user closes the description window; it is destroyed afterwards.
     void onDescriptionWindowClosing();
     TreeControlEvents& treeEvents() { return mirror_; }
+    HintPopupEvents& hintPopupEvents() { return typingHints_; }
 
     Lifecycle& lifecycle() { return lifecycle_; }
     tree::TreeModel& commandTree() { return model_; }
+    const hints::TypingHints& typingHints() const { return typingHints_; }
 
 private:
     using Handler = std::function<void()>;
@@ -99,6 +108,7 @@ private:
     DescriptionWindow descriptions_;
     tree::TreeInteraction treeInteraction_;
     tree::TreeMirror mirror_;
+    hints::TypingHints typingHints_;
     ControlPlaces places_ = kDesignedPlaces;
     std::map<MenuCommand, Handler> menuHandlers_;
 };

@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <functional>
 #include <map>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -77,6 +78,14 @@ public:
         screen = caret;
         return hasCaret;
     }
+    Point clientToScreen(WindowHandle window, Point client) override {
+        const Point origin = clientOrigins[window];
+        return {origin.x + client.x, origin.y + client.y};
+    }
+    bool inputMethodComposes(WindowHandle window) override {
+        ++inputMethodQueries;
+        return composing.count(window) != 0;
+    }
 
     void postCharByte(WindowHandle window, std::uint8_t byte) override {
         posted.push_back({window, byte, now()});
@@ -91,6 +100,16 @@ public:
 
     Point cursorPosition() override { return cursor; }
     int screenWidth() override { return screenWidthPixels; }
+    int screenHeight() override { return screenHeightPixels; }
+    // The monitor whose work area holds the point, else the first.
+    Rect workAreaAt(Point screen) override {
+        for (const Rect& area : workAreas) {
+            if (screen.x >= area.left && screen.x < area.left + area.width && screen.y >= area.top &&
+                screen.y < area.top + area.height)
+                return area;
+        }
+        return workAreas.front();
+    }
 
     // The posted bytes alone, for comparing with expected text.
     std::string postedText() const {
@@ -107,12 +126,19 @@ public:
     Point caret;
     bool hasCaret = false;
     int screenWidthPixels = 1280;
+    int screenHeightPixels = 800;
+    // One per monitor; the first is the primary one, less its taskbar.
+    std::vector<Rect> workAreas{{0, 0, 1280, 770}};
+    std::map<WindowHandle, Point> clientOrigins;
+    // Windows whose input method is open in its native mode.
+    std::set<WindowHandle> composing;
     std::function<void()> onCtrlV;
 
     std::vector<PostedByte> posted;
     std::vector<KeyEvent> keys;
     std::vector<ForegroundCall> foregroundCalls;
     int classNameReads = 0;
+    int inputMethodQueries = 0;
 
 private:
     std::uint32_t now() { return clock_ ? clock_->tickCount() : 0; }

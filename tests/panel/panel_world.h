@@ -14,6 +14,8 @@
 #include "fakes/fake_clock.h"
 #include "fakes/fake_description_window.h"
 #include "fakes/fake_desktop.h"
+#include "fakes/fake_hint_popup_view.h"
+#include "fakes/fake_keyboard_hook.h"
 #include "fakes/fake_messages.h"
 #include "fakes/fake_mouse_hook.h"
 #include "fakes/fake_panel_view.h"
@@ -54,7 +56,8 @@ public:
     bool start() {
         panel = std::make_unique<shell::Panel>(
             dir.path(), shell::PanelPlatform{desktop, clipboard, clock, codec, messages, panelView, tree, infoBox,
-                                             descriptionWindow, builders, mouseHook, timers});
+                                             descriptionWindow, builders, mouseHook, timers, keyboardHook,
+                                             hintPopup});
         tree.events = &panel->treeEvents();
         return panel->startUp();
     }
@@ -98,6 +101,8 @@ public:
     fakes::FakeDescriptionWindowView descriptionWindow;
     fakes::FakeBuilderDialogs builders;
     fakes::FakeMouseHook mouseHook;
+    fakes::FakeKeyboardHook keyboardHook;
+    fakes::FakeHintPopupView hintPopup;
     shell::PanelTimers timers{};
     // The IDE: a frame holding a classic edit view, and a hosted editor.
     WindowHandle ideFrame = desktop.addWindow("IdeMainFrame");
