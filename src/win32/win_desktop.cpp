@@ -5,11 +5,21 @@
 #endif
 #include <windows.h>
 
+#include <imm.h>
+
 #include "win32/win_text.h"
 
 namespace quorvane::win32 {
 
 namespace {
+
+// How long a question to another program's input method may take: asked
+// from inside the keyboard hook, where every key waits for the answer.
+constexpr UINT kInputMethodAnswerMs = 20;
+// Questions of WM_IME_CONTROL (IMC_GETCONVERSIONMODE, IMC_GETOPENSTATUS in
+// the Windows SDK; mingw's imm.h lacks them).
+constexpr WPARAM kAskConversionMode = 0x0001;
+constexpr WPARAM kAskOpenStatus = 0x0005;
 
 HWND toHwnd(WindowHandle window) { return reinterpret_cast<HWND>(window); }
 WindowHandle toHandle(HWND window) { return reinterpret_cast<WindowHandle>(window); }
@@ -94,6 +104,28 @@ bool WinDesktop::caretScreenPosition(Point& screen) {
     return true;
 }
 
+Point WinDesktop::clientToScreen(WindowHandle window, Point client) {
+    POINT point{client.x, client.y};
+    ClientToScreen(toHwnd(window), &point);
+    return {point.x, point.y};
+}
+
+bool WinDesktop::inputMethodComposes(WindowHandle window) {
+    // The default IME window answers for the input context of its thread,
+    // across processes. SMTO_BLOCK: no other key's hook call may run inside
+    // this wait and overtake the key being decided.
+    HWND ime = ImmGetDefaultIMEWnd(toHwnd(window));
+    if (ime == nullptr) return false;
+    const auto ask = [ime](WPARAM question, DWORD_PTR& answer) {
+        return SendMessageTimeoutW(ime, WM_IME_CONTROL, question, 0, SMTO_ABORTIFHUNG | SMTO_BLOCK,
+                                   kInputMethodAnswerMs, &answer) != 0;
+    };
+    DWORD_PTR open = 0;
+    DWORD_PTR mode = 0;
+    return ask(kAskOpenStatus, open) && open != 0 && ask(kAskConversionMode, mode) &&
+           (mode & IME_CMODE_NATIVE) != 0;
+}
+
 void WinDesktop::postCharByte(WindowHandle window, std::uint8_t byte) {
     // The A form, so the receiving ANSI window gets the byte unconverted:
     // a double-byte character arrives as its two bytes, lead byte first.
@@ -122,5 +154,17 @@ Point WinDesktop::cursorPosition() {
 }
 
 int WinDesktop::screenWidth() { return GetSystemMetrics(SM_CXSCREEN); }
+
+int WinDesktop::screenHeight() { return GetSystemMetrics(SM_CYSCREEN); }
+
+Rect WinDesktop::workAreaAt(Point screen) {
+    MONITORINFO info{};
+    info.cbSize = sizeof info;
+    if (!GetMonitorInfoW(MonitorFromPoint(POINT{screen.x, screen.y}, MONITOR_DEFAULTTONEAREST), &info)) {
+        SystemParametersInfoW(SPI_GETWORKAREA, 0, &info.rcWork, 0);
+    }
+    const RECT& work = info.rcWork;
+    return {work.left, work.top, work.right - work.left, work.bottom - work.top};
+}
 
 }  // namespace quorvane::win32
