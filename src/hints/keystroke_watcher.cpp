@@ -22,22 +22,21 @@ KeyDecision decideKey(const KeyEvent& event, const WatcherState& state, KeyFacts
     const KeyDecision pass;
     // Releases and keys pressed with Alt never act.
     if (event.kind != KeyKind::Down) return pass;
+    // The focus test comes after the cheap ones, so that most keys are
+    // settled without asking the desktop.
     const int key = event.virtualKey;
-    if (key != vk::Enter && !isLetter(key) && !isListKey(key)) return pass;
-    if (!facts.inTarget()) return pass;
-
     if (key == vk::Enter) {
-        if (!state.autoSemicolon || facts.held(vk::Shift)) return pass;
+        if (!state.autoSemicolon || facts.held(vk::Shift) || !facts.inTarget()) return pass;
         return {KeyAction::TypeSemicolon};
     }
     if (isLetter(key)) {
-        if (!state.hintsEnabled || facts.held(vk::Control)) return pass;
+        if (!state.hintsEnabled || facts.held(vk::Control) || !facts.inTarget()) return pass;
         // A letter typed into a composing input method ends the word being hinted.
         if (facts.inputMethodComposes()) return state.popupShown ? KeyDecision{KeyAction::HideHints} : pass;
         return {KeyAction::CollectLetter};
     }
 
-    if (!state.popupShown) return pass;
+    if (!isListKey(key) || !state.popupShown || !facts.inTarget()) return pass;
     // Space, digits, Esc and the page keys work the input method's own list then.
     if (facts.inputMethodComposes()) return {KeyAction::HideHints};
     if (isDigit(key) || key == vk::Space) {
