@@ -19,7 +19,8 @@ constexpr std::int32_t kUnseenInputMs = 1000;
 
 }  // namespace
 
-// What the desktop reports about one key, each asked at most once.
+// What the desktop reports about one key. The input method, whose answer
+// takes a round trip to the editor's program, is asked at most once.
 class TypingHints::Facts final : public KeyFacts {
 public:
     explicit Facts(TypingHints& hints) : hints_(hints) {}
