@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <random>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "store/sql_text.h"
@@ -52,6 +53,20 @@ bool fillLargeLibrary(store::DbConnection& control, store::RecordStore& db) {
                       store::sqlQuote("Command" + std::to_string(i)) + "," +
                           store::sqlQuote(i % 2 == 0 ? "命令" + std::to_string(i) : std::string()) + "," +
                           store::sqlQuote(std::to_string(category)) + ",'does something^!s useful'");
+    }
+    return control.execute(written ? "commit" : "rollback") && written;
+}
+
+bool fillHintWords(store::DbConnection& control, store::RecordStore& db, int count) {
+    constexpr std::string_view kLetters = "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ";
+    constexpr std::size_t kInitials = sizeof kHintInitials - 1;
+    std::mt19937 random(100'000);
+    bool written = control.execute("begin");
+    for (int i = 0; i < count && written; ++i) {
+        std::string word(1, kHintInitials[static_cast<std::size_t>(i) % kInitials]);
+        const auto length = 5 + random() % 11;
+        for (std::size_t n = 0; n < length; ++n) word += kLetters[random() % kLetters.size()];
+        written = db.Insert("命令表", "命令,说明", store::sqlQuote(word) + ",''");
     }
     return control.execute(written ? "commit" : "rollback") && written;
 }

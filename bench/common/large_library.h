@@ -1,6 +1,7 @@
 #pragma once
 // The large library the benchmarks measure against: 5,000 categories over
-// three levels and 100,000 commands, rows in no particular order.
+// three levels and 100,000 commands, rows in no particular order; and as
+// many hint words as a benchmark asks for.
 #include "store/db_connection.h"
 #include "store/record_store.h"
 
@@ -12,5 +13,13 @@ inline constexpr int kLargeLibraryCommands = 100'000;
 // Fills a freshly created, open library in one transaction. False when a row
 // could not be written.
 bool fillLargeLibrary(store::DbConnection& control, store::RecordStore& db);
+
+// Hint words begin with one of these letters, each with as many words.
+inline constexpr char kHintInitials[] = "GSCDFHMPRT";
+
+// Fills a freshly created, open library with `count` hint words in one
+// transaction: an initial of kHintInitials in turn, then 5 to 15 letters of
+// either case at random. False when a row could not be written.
+bool fillHintWords(store::DbConnection& control, store::RecordStore& db, int count);
 
 }  // namespace quorvane::bench

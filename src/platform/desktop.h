@@ -10,7 +10,13 @@ namespace quorvane {
 // Virtual-key codes the core names.
 namespace vk {
 inline constexpr int LeftButton = 0x01;
+inline constexpr int Enter = 0x0D;
+inline constexpr int Shift = 0x10;
 inline constexpr int Control = 0x11;
+inline constexpr int Escape = 0x1B;
+inline constexpr int Space = 0x20;
+inline constexpr int PageUp = 0x21;
+inline constexpr int PageDown = 0x22;
 inline constexpr int V = 0x56;
 }  // namespace vk
 
@@ -38,6 +44,12 @@ public:
     virtual WindowHandle focusedWindowOfForegroundThread() = 0;
     // Caret of the foreground thread, in screen coordinates; false when none.
     virtual bool caretScreenPosition(Point& screen) = 0;
+    virtual Point clientToScreen(WindowHandle window, Point client) = 0;
+    // Whether the window's input method is open in its native (for instance
+    // Chinese) mode, where letters compose and Space and digits pick its own
+    // candidates. False when it is closed, alphanumeric, or does not answer at
+    // once: a hung program is never waited for.
+    virtual bool inputMethodComposes(WindowHandle window) = 0;
 
     // Posts WM_CHAR with the byte as wParam (0..255) and lParam 1.
     virtual void postCharByte(WindowHandle window, std::uint8_t byte) = 0;

@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <string>
 
+#include "platform/monitors.h"
 #include "settings/settings_keys.h"
 
 namespace quorvane::shell {
@@ -11,25 +12,8 @@ namespace {
 
 using Wide = std::int64_t;
 
-Wide rightOf(const Rect& r) {
-    return Wide{r.left} + r.width;
-}
-Wide bottomOf(const Rect& r) {
-    return Wide{r.top} + r.height;
-}
-
-Wide overlapArea(const Rect& a, const Rect& b) {
-    const Wide width = std::min(rightOf(a), rightOf(b)) - std::max(a.left, b.left);
-    const Wide height = std::min(bottomOf(a), bottomOf(b)) - std::max(a.top, b.top);
-    return width > 0 && height > 0 ? width * height : 0;
-}
-
-// Squared distance between the nearest points of two rectangles; 0 when they touch or overlap.
-Wide gapSquared(const Rect& a, const Rect& b) {
-    const Wide dx = std::max<Wide>({0, Wide{b.left} - rightOf(a), Wide{a.left} - rightOf(b)});
-    const Wide dy = std::max<Wide>({0, Wide{b.top} - bottomOf(a), Wide{a.top} - bottomOf(b)});
-    return dx * dx + dy * dy;
-}
+using monitors_detail::bottomOf;
+using monitors_detail::rightOf;
 
 bool spansOverlap(Wide aFrom, Wide aTo, Wide bFrom, Wide bTo) {
     return aFrom < bTo && bFrom < aTo;
@@ -51,19 +35,7 @@ private:
 
 DockEdges dockEdgesFor(const std::vector<Monitor>& monitors, const Rect& window) {
     if (monitors.empty()) return {};
-    // Ties go to the monitor listed first, the primary one.
-    const Monitor* holder = &monitors.front();
-    Wide bestArea = overlapArea(window, holder->bounds);
-    Wide bestGap = gapSquared(window, holder->bounds);
-    for (const Monitor& each : monitors) {
-        const Wide area = overlapArea(window, each.bounds);
-        const Wide gap = gapSquared(window, each.bounds);
-        if (area > bestArea || (bestArea == 0 && area == 0 && gap < bestGap)) {
-            holder = &each;
-            bestArea = area;
-            bestGap = gap;
-        }
-    }
+    const Monitor* holder = &monitorHolding(monitors, window);
     DockEdges edges{holder->bounds};
     const Rect& m = holder->bounds;
     for (const Monitor& each : monitors) {

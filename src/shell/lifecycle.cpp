@@ -6,6 +6,7 @@
 #include "settings/file_io.h"
 #include "settings/settings_keys.h"
 #include "settings/startup_settings.h"
+#include "shell/menu_layout.h"
 #include "store/library_file.h"
 
 namespace quorvane::shell {
@@ -68,7 +69,10 @@ bool Lifecycle::startUp() {
     noteIfLibraryCannotBeWritten();
     // Writers killed before their rename leave these behind.
     ini_.removeStaleTemporaries();
-    settings::applyStartupSettings(settingsFile_, panel_, options_, geometry_, scale_);
+    const settings::OptionMenuItems optionItems{commandId(MenuCommand::ToggleCommandHints),
+                                                commandId(MenuCommand::ToggleCursorTracking)};
+    settings::applyStartupSettings(settingsFile_, optionItems, seams.loadHintPopup, panel_, options_,
+                                   geometry_, scale_);
     run(seams.installKeyboardWatcher);
     panel_.watchPointer();
     panel_.addTrayIcon();

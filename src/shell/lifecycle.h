@@ -35,6 +35,8 @@ enum class TrayEvent { LeftButtonUp = 1, DoubleClick = 2, RightButton = 3 };
 struct LifecycleSeams {
     // Start-up, after the library is open and before the settings are applied.
     std::function<void()> loadCommandTree;
+    // Start-up, while the settings are applied, whatever they say.
+    std::function<void()> loadHintPopup;
     // Start-up, after the settings; the pointer watch and the tray icon follow.
     std::function<void()> installKeyboardWatcher;
     // First activation, when "提示窗" says the window was open.

@@ -24,7 +24,11 @@ Panel::Panel(std::filesystem::path runDirectory, const PanelPlatform& platform)
                        platform.messages, lifecycle_.options(), editorLink_),
       mirror_(model_, platform.tree, treeInteraction_, [this](Point screen) { panel_.popUpCommandMenu(screen); }),
       docking_(platform.panel, platform.desktop, platform.clock, timer(PanelTimer::Shrink),
-               lifecycle_.geometry(), lifecycle_.scale(), lifecycle_.settings()) {
+               lifecycle_.geometry(), lifecycle_.scale(), lifecycle_.settings()),
+      typingHints_({platform.desktop, platform.keyboardHook, platform.hintPopup, platform.clock,
+                    platform.codec, platform.panel},
+                   lifecycle_.commandDb(), editorLink_, lifecycle_.options(),
+                   commandId(MenuCommand::ToggleCursorTracking)) {
     places_ = rescaled(places_, DpiScale(), lifecycle_.scale());
     connectSeams();
     connectMenuCommands();
@@ -44,6 +48,10 @@ void Panel::connectSeams() {
     seams.showDescriptionWindow = [this] { descriptions_.show(); };
     seams.expandPanel = [this](bool keepTimerStopped) { docking_.expandPanel(keepTimerStopped); };
     seams.placeBeforeShrink = [this] { return docking_.placeBeforeShrink(); };
+    seams.loadHintPopup = [this] { typingHints_.loadPopup(); };
+    seams.installKeyboardWatcher = [this] { typingHints_.installKeyboardWatcher(); };
+    seams.removeKeyboardWatcher = [this] { typingHints_.removeKeyboardWatcher(); };
+    seams.destroyHintPopup = [this] { typingHints_.destroyPopup(); };
 }
 
 void Panel::connectMenuCommands() {
@@ -120,6 +128,7 @@ void Panel::onTimer(PanelTimer which) {
     switch (which) {
         case PanelTimer::Tracking:
             editorLink_.onTrackingTick();
+            typingHints_.watchKeyboardHook();
             break;
         case PanelTimer::Send:
             editorLink_.onSendTick();
@@ -135,6 +144,11 @@ void Panel::onTimer(PanelTimer which) {
 
 void Panel::onLeftButtonPressed(Point screen, std::uint32_t time) {
     editorLink_.leftButtonPressed(screen, time);
+}
+
+KeyVerdict Panel::onKey(const KeyEvent& event) {
+    if (lifecycle_.stage() != Lifecycle::Stage::Running) return KeyVerdict::Pass;
+    return typingHints_.onKey(event);
 }
 
 void Panel::onActivated() {

@@ -10,11 +10,14 @@
 #include <string_view>
 
 #include "editor_link/editor_link.h"
+#include "hints/typing_hints.h"
 #include "platform/clipboard.h"
 #include "platform/clock.h"
 #include "platform/description_window_view.h"
 #include "platform/desktop.h"
 #include "platform/form.h"
+#include "platform/hint_popup_view.h"
+#include "platform/keyboard_hook.h"
 #include "platform/messages.h"
 #include "platform/mouse_hook.h"
 #include "platform/panel_view.h"
@@ -53,6 +56,8 @@ struct PanelPlatform {
     MouseHook& mouseHook;
     SystemShell& system;
     PanelTimers timers;
+    KeyboardHook& keyboardHook;
+    HintPopupView& hintPopup;
 };
 
 class Panel {
@@ -74,6 +79,8 @@ public:
     void onTimer(PanelTimer timer);
     // The mouse hook saw the left button go down, at `time` on the system's millisecond counter.
     void onLeftButtonPressed(Point screen, std::uint32_t time);
+    // The keyboard hook's call for every key event on the desktop.
+    KeyVerdict onKey(const KeyEvent& event);
     void onActivated();
     void onTrayEvent(TrayEvent event);
     void onPointerOverPanel();
@@ -88,12 +95,14 @@ public:
     // The user closes the description window; it is destroyed afterwards.
     void onDescriptionWindowClosing();
     TreeControlEvents& treeEvents() { return mirror_; }
+    HintPopupEvents& hintPopupEvents() { return typingHints_; }
 
     Lifecycle& lifecycle() { return lifecycle_; }
     // The scale of the panel's monitor, for every window of the panel that
     // lays out designed sizes.
     const DpiScale& scale() const { return lifecycle_.scale(); }
     tree::TreeModel& commandTree() { return model_; }
+    const hints::TypingHints& typingHints() const { return typingHints_; }
 
 private:
     using Handler = std::function<void()>;
@@ -116,9 +125,10 @@ private:
     DescriptionWindow descriptions_;
     tree::TreeInteraction treeInteraction_;
     tree::TreeMirror mirror_;
+    Docking docking_;
+    hints::TypingHints typingHints_;
     ControlPlaces places_ = kDesignedPlaces;
     std::map<MenuCommand, Handler> menuHandlers_;
-    Docking docking_;
     // The client area the places were last laid out for.
     int clientWidth_ = 0;
     int clientHeight_ = 0;

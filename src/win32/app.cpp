@@ -15,13 +15,15 @@ struct App::Parts {
           infoBox(app.panel_.infoBox()),
           descriptionWindow(app.instance_, app.panel_.hwnd(), app.panel_.font()),
           mouseHook(app.panel_.hwnd()),
+          hintPopup(app.instance_),
           timers{std::make_unique<WinTimer>(app.panel_, shell::PanelTimer::Tracking),
                  std::make_unique<WinTimer>(app.panel_, shell::PanelTimer::Send),
                  std::make_unique<WinTimer>(app.panel_, shell::PanelTimer::ClickCheck),
                  std::make_unique<WinTimer>(app.panel_, shell::PanelTimer::Shrink)},
           core(app.runDirectory_, shell::PanelPlatform{app.desktop_, clipboard, app.clock_, app.codec_, app.messages_,
                                                     app.panelView_, tree, infoBox, descriptionWindow,
-                                                    forms, mouseHook, app.system_, timerPointers()}) {}
+                                                    forms, mouseHook, app.system_, timerPointers(), keyboardHook,
+                                                    hintPopup}) {}
 
     shell::PanelTimers timerPointers() {
         shell::PanelTimers pointers{};
@@ -37,6 +39,8 @@ struct App::Parts {
     WinInfoBox infoBox;
     WinDescriptionWindow descriptionWindow;
     WinMouseHook mouseHook;
+    WinKeyboardHook keyboardHook;
+    WinHintPopup hintPopup;
     std::array<std::unique_ptr<WinTimer>, shell::kPanelTimers.size()> timers;
     shell::Panel core;
 };
@@ -52,6 +56,8 @@ App::~App() {
 void App::createParts() {
     parts_ = std::make_unique<Parts>(*this);
     parts_->descriptionWindow.setClosingHandler([this] { parts_->core.onDescriptionWindowClosing(); });
+    parts_->keyboardHook.setHandler([this](const KeyEvent& event) { return parts_->core.onKey(event); });
+    parts_->hintPopup.setEvents(&parts_->core.hintPopupEvents());
     // The first layout: the places are for a frame of the default size; the
     // core fits them to this system's client area.
     RECT client{};

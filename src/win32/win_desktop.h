@@ -15,6 +15,8 @@ public:
     bool setForegroundWindow(WindowHandle window) override;
     WindowHandle focusedWindowOfForegroundThread() override;
     bool caretScreenPosition(Point& screen) override;
+    Point clientToScreen(WindowHandle window, Point client) override;
+    bool inputMethodComposes(WindowHandle window) override;
 
     void postCharByte(WindowHandle window, std::uint8_t byte) override;
     void sendKey(int virtualKey, bool down) override;

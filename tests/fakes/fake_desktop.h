@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <functional>
 #include <map>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -77,6 +78,14 @@ public:
         screen = caret;
         return hasCaret;
     }
+    Point clientToScreen(WindowHandle window, Point client) override {
+        const Point origin = clientOrigins[window];
+        return {origin.x + client.x, origin.y + client.y};
+    }
+    bool inputMethodComposes(WindowHandle window) override {
+        ++inputMethodQueries;
+        return composing.count(window) != 0;
+    }
 
     void postCharByte(WindowHandle window, std::uint8_t byte) override {
         posted.push_back({window, byte, now()});
@@ -108,12 +117,16 @@ public:
     bool hasCaret = false;
     // One 1280 x 800 monitor with a taskbar along its bottom, unless a test sets others.
     std::vector<Monitor> displays{{{0, 0, 1280, 800}, {0, 0, 1280, 770}}};
+    std::map<WindowHandle, Point> clientOrigins;
+    // Windows whose input method is open in its native mode.
+    std::set<WindowHandle> composing;
     std::function<void()> onCtrlV;
 
     std::vector<PostedByte> posted;
     std::vector<KeyEvent> keys;
     std::vector<ForegroundCall> foregroundCalls;
     int classNameReads = 0;
+    int inputMethodQueries = 0;
 
 private:
     std::uint32_t now() { return clock_ ? clock_->tickCount() : 0; }

@@ -14,6 +14,8 @@
 #include "fakes/fake_description_window.h"
 #include "fakes/fake_desktop.h"
 #include "fakes/fake_form_host.h"
+#include "fakes/fake_hint_popup_view.h"
+#include "fakes/fake_keyboard_hook.h"
 #include "fakes/fake_messages.h"
 #include "fakes/fake_mouse_hook.h"
 #include "fakes/fake_panel_view.h"
@@ -62,7 +64,8 @@ public:
     bool start() {
         panel = std::make_unique<shell::Panel>(
             dir.path(), shell::PanelPlatform{desktop, clipboard, clock, codec, messages, panelView, tree, infoBox,
-                                             descriptionWindow, forms, mouseHook, system, timers});
+                                             descriptionWindow, forms, mouseHook, system, timers, keyboardHook,
+                                             hintPopup});
         tree.events = &panel->treeEvents();
         // The first layout, as the window layer reports the client area it was created with.
         panel->onClientResized(panelView.rect.width, panelView.rect.height);
@@ -109,6 +112,8 @@ public:
     fakes::FakeFormHost forms;
     fakes::FakeMouseHook mouseHook;
     fakes::FakeSystemShell system;
+    fakes::FakeKeyboardHook keyboardHook;
+    fakes::FakeHintPopupView hintPopup;
     shell::PanelTimers timers{};
     // The IDE: a frame holding a classic edit view, and a hosted editor.
     WindowHandle ideFrame = desktop.addWindow("IdeMainFrame");

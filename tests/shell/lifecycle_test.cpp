@@ -49,6 +49,7 @@ protected:
             log.push_back(life->commandDb().opened() ? "loadCommandTree" : "loadCommandTree without library");
             panelWhenTreeLoaded = panel.rect;
         };
+        seams.loadHintPopup = [this] { log.push_back("loadHintPopup"); };
         seams.installKeyboardWatcher = [this] { log.push_back("installKeyboardWatcher"); };
         seams.showDescriptionWindow = [this] { log.push_back("showDescriptionWindow"); };
         seams.expandPanel = [this](bool keepTimerStopped) {
@@ -105,7 +106,8 @@ TEST_F(LifecycleTest, FirstStartCreatesTheLibraryAndAppliesTheDefaults) {
 
     EXPECT_TRUE(messages.shown.empty());
     EXPECT_EQ(lifecycle.stage(), Lifecycle::Stage::Running);
-    EXPECT_EQ(log, (Log{"loadCommandTree", "installKeyboardWatcher", "watchPointer", "addTrayIcon"}));
+    EXPECT_EQ(log, (Log{"loadCommandTree", "loadHintPopup", "installKeyboardWatcher", "watchPointer",
+                        "addTrayIcon"}));
     // The tree is loaded before the settings move the panel.
     EXPECT_EQ(panelWhenTreeLoaded, (Rect{0, 0, 100, 100}));
     EXPECT_EQ(panel.rect, (Rect{50, 50, 243, 560}));
