@@ -86,11 +86,12 @@ struct HintsWorld {
     fakes::FakeHintPopupView popup;
     editor_link::EditorLink editorLink{desktop, clipboard, clock, codec, messages, clock.makeTimer()};
     settings::Options options{.hintsEnabled = true};
+    DpiScale scale;
     hints::TypingHints hints;
 
     explicit HintsWorld(store::RecordStore& db)
         : hints({desktop, keyboardHook, popup, clock, codec, panel}, db, editorLink, options,
-                kCaretTrackingItem) {
+                kCaretTrackingItem, scale) {
         const WindowHandle editor = desktop.addWindow("Afx:400000:8");
         desktop.focused = editor;
         desktop.hasCaret = true;

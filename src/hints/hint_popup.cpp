@@ -5,11 +5,11 @@
 
 namespace quorvane::hints {
 
-HintPopup::HintPopup(HintPopupView& view, HintLookup& lookup, const TextCodec& codec,
-                     const HintPopupDesign& design)
-    : view_(view), lookup_(lookup), codec_(codec), design_(design) {}
+HintPopup::HintPopup(HintPopupView& view, HintLookup& lookup, const TextCodec& codec)
+    : view_(view), lookup_(lookup), codec_(codec), design_(kHintPopupDesign) {}
 
-void HintPopup::load(Point place) {
+void HintPopup::load(Point place, const HintPopupDesign& design) {
+    design_ = design;
     view_.load({design_.width, design_.height, design_.fontHeight, design_.background, design_.pen});
     setAlpha(0);
     view_.moveTo(place);

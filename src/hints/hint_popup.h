@@ -25,11 +25,11 @@ struct RowRect {
 
 class HintPopup {
 public:
-    HintPopup(HintPopupView& view, HintLookup& lookup, const TextCodec& codec,
-              const HintPopupDesign& design = kHintPopupDesign);
+    HintPopup(HintPopupView& view, HintLookup& lookup, const TextCodec& codec);
 
-    // Creates the popup transparent, at `place`, its rows laid out at full width.
-    void load(Point place);
+    // Creates the popup transparent, at `place`, its rows laid out at full
+    // width, by `design` in pixels.
+    void load(Point place, const HintPopupDesign& design);
     void destroy();
     // setPopupAlpha: 0 hides the popup, 255 shows it.
     bool setAlpha(int alpha);

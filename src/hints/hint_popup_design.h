@@ -2,6 +2,7 @@
 // Every designed size and colour of the hint popup, in one place: the window
 // is made with these, and the core places the popup, lays the rows out and
 // hit-tests with them. A layout for another DPI scales this one struct.
+#include "platform/dpi_scale.h"
 #include "platform/hint_popup_view.h"
 #include "platform/types.h"
 
@@ -36,5 +37,15 @@ struct HintPopupDesign {
 };
 
 inline constexpr HintPopupDesign kHintPopupDesign{};
+
+// The design in pixels at `scale`: every length scaled, the colours kept.
+inline HintPopupDesign scaledDesign(const HintPopupDesign& design, const DpiScale& scale) {
+    HintPopupDesign pixels = design;
+    for (int* length : {&pixels.width, &pixels.height, &pixels.fontHeight, &pixels.rowPitch, &pixels.rowInset,
+                        &pixels.fullWidthMargin, &pixels.byteWidth, &pixels.besideCaret.x, &pixels.besideCaret.y,
+                        &pixels.aboveCaretGap, &pixels.bottomMargin})
+        *length = scale.toPixels(*length);
+    return pixels;
+}
 
 }  // namespace quorvane::hints

@@ -45,7 +45,7 @@ private:
 
 TypingHints::TypingHints(const HintsPlatform& platform, store::RecordStore& commandDb,
                          editor_link::EditorLink& editorLink, const settings::Options& options,
-                         int cursorTrackingItem)
+                         int cursorTrackingItem, const DpiScale& scale)
     : desktop_(platform.desktop),
       keyboardHook_(platform.keyboardHook),
       clock_(platform.clock),
@@ -54,11 +54,13 @@ TypingHints::TypingHints(const HintsPlatform& platform, store::RecordStore& comm
       editorLink_(editorLink),
       options_(options),
       cursorTrackingItem_(cursorTrackingItem),
+      scale_(scale),
       lookup_(commandDb),
       popup_(platform.popupView, lookup_, platform.codec) {}
 
 void TypingHints::loadPopup() {
-    popup_.load(firstPopupPlace(desktop_.monitors().front().bounds, popup_.design()));
+    const HintPopupDesign design = scaledDesign(kHintPopupDesign, scale_);
+    popup_.load(firstPopupPlace(desktop_.monitors().front().bounds, design), design);
 }
 
 void TypingHints::installKeyboardWatcher() {

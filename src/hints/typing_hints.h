@@ -34,9 +34,10 @@ class TypingHints final : public HintPopupEvents {
 public:
     // `cursorTrackingItem`: the command id of the menu item whose check mark
     // is the caret-tracking option.
+    // `scale` is the panel's: the popup is made at it.
     TypingHints(const HintsPlatform& platform, store::RecordStore& commandDb,
                 editor_link::EditorLink& editorLink, const settings::Options& options,
-                int cursorTrackingItem);
+                int cursorTrackingItem, const DpiScale& scale);
     TypingHints(const TypingHints&) = delete;
     TypingHints& operator=(const TypingHints&) = delete;
 
@@ -76,6 +77,7 @@ private:
     editor_link::EditorLink& editorLink_;
     const settings::Options& options_;
     int cursorTrackingItem_;
+    const DpiScale& scale_;
     HintLookup lookup_;
     HintPopup popup_;
 

@@ -28,7 +28,7 @@ Panel::Panel(std::filesystem::path runDirectory, const PanelPlatform& platform)
       typingHints_({platform.desktop, platform.keyboardHook, platform.hintPopup, platform.clock,
                     platform.codec, platform.panel},
                    lifecycle_.commandDb(), editorLink_, lifecycle_.options(),
-                   commandId(MenuCommand::ToggleCursorTracking)) {
+                   commandId(MenuCommand::ToggleCursorTracking), lifecycle_.scale()) {
     places_ = rescaled(places_, DpiScale(), lifecycle_.scale());
     connectSeams();
     connectMenuCommands();

@@ -8,6 +8,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <tuple>
 #include <utility>
 #include <vector>
 
@@ -429,6 +430,22 @@ TEST(TypingHints, AFailedStartUpNeitherLoadsThePopupNorInstallsTheHook) {
 // The popup appears below and right of the caret, and stays wholly on the
 // caret's monitor: near its right or bottom edge it goes to the caret's left
 // or above it. A caret at the client area's left or top edge moves nothing.
+// On a monitor of 144 DPI the popup and its rows are half again as large.
+TEST(TypingHints, ThePopupIsMadeAtThePanelsScale) {
+    for (const auto& [dpi, width, height, font, rowPitch] :
+         {std::tuple{96, 160, 176, 16, 16}, std::tuple{144, 240, 264, 24, 24}}) {
+        SCOPED_TRACE(dpi);
+        HintsWorld w;
+        w.panelView.dotsPerInch = dpi;
+        w.startTyping();
+        ASSERT_TRUE(w.hintPopup.look.has_value());
+        EXPECT_EQ(w.hintPopup.look->width, width);
+        EXPECT_EQ(w.hintPopup.look->height, height);
+        EXPECT_EQ(w.hintPopup.look->fontHeight, font);
+        EXPECT_EQ(w.hints().popup().rowRects()[1].top, w.hints().popup().rowRects()[0].top + rowPitch);
+    }
+}
+
 TEST(TypingHints, ThePopupIsPlacedBesideTheCaretInsideItsMonitor) {
     const std::vector<Monitor> monitors = {{{0, 0, 1280, 800}, {0, 0, 1280, 770}},
                                            {{1280, 0, 1024, 768}, {1280, 0, 1024, 738}}};
