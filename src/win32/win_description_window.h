@@ -30,10 +30,6 @@ public:
     // called when it goes with its owner.
     void setClosingHandler(std::function<void()> closing) { closing_ = std::move(closing); }
 
-    // Null while not loaded.
-    HWND handle() const { return window_; }
-    HWND textBox() const { return textBox_; }
-
     // DescriptionWindowView
     bool isLoaded() override { return window_ != nullptr; }
     void load(int width, int height) override;
