@@ -38,7 +38,6 @@ public:
     virtual std::string className(WindowHandle window) = 0;
     virtual WindowHandle parent(WindowHandle window) = 0;
     virtual bool isWindow(WindowHandle window) = 0;
-    virtual WindowHandle foregroundWindow() = 0;
     virtual bool setForegroundWindow(WindowHandle window) = 0;
     // The window with the keyboard focus in the foreground window's thread.
     virtual WindowHandle focusedWindowOfForegroundThread() = 0;

@@ -94,8 +94,6 @@ WindowHandle WinDesktop::parent(WindowHandle window) { return toHandle(GetParent
 
 bool WinDesktop::isWindow(WindowHandle window) { return window != 0 && IsWindow(toHwnd(window)); }
 
-WindowHandle WinDesktop::foregroundWindow() { return toHandle(GetForegroundWindow()); }
-
 bool WinDesktop::setForegroundWindow(WindowHandle window) {
     // A background process is refused the foreground (the window only
     // flashes in the taskbar) unless it shares input with the thread that

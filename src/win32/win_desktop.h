@@ -11,7 +11,6 @@ public:
     std::string className(WindowHandle window) override;
     WindowHandle parent(WindowHandle window) override;
     bool isWindow(WindowHandle window) override;
-    WindowHandle foregroundWindow() override;
     bool setForegroundWindow(WindowHandle window) override;
     WindowHandle focusedWindowOfForegroundThread() override;
     bool caretScreenPosition(Point& screen) override;

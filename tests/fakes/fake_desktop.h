@@ -67,7 +67,6 @@ public:
         const auto found = windows.find(window);
         return found != windows.end() && found->second.alive;
     }
-    WindowHandle foregroundWindow() override { return foreground; }
     bool setForegroundWindow(WindowHandle window) override {
         foregroundCalls.push_back({window, now()});
         foreground = window;
