@@ -4,6 +4,7 @@
 #include <random>
 #include <string>
 #include <system_error>
+#include <string_view>
 #include <vector>
 
 #include "store/sql_text.h"
@@ -62,6 +63,20 @@ LargeLibraryFile::LargeLibraryFile() {
             fillLargeLibrary(control, db);
     std::error_code ec;
     fileBytes = static_cast<double>(std::filesystem::file_size(path, ec));
+}
+
+bool fillHintWords(store::DbConnection& control, store::RecordStore& db, int count) {
+    constexpr std::string_view kLetters = "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ";
+    constexpr std::size_t kInitials = sizeof kHintInitials - 1;
+    std::mt19937 random(100'000);
+    bool written = control.execute("begin");
+    for (int i = 0; i < count && written; ++i) {
+        std::string word(1, kHintInitials[static_cast<std::size_t>(i) % kInitials]);
+        const auto length = 5 + random() % 11;
+        for (std::size_t n = 0; n < length; ++n) word += kLetters[random() % kLetters.size()];
+        written = db.Insert("命令表", "命令,说明", store::sqlQuote(word) + ",''");
+    }
+    return control.execute(written ? "commit" : "rollback") && written;
 }
 
 }  // namespace quorvane::bench

@@ -1,6 +1,7 @@
 #pragma once
 // The large library the benchmarks measure against: 5,000 categories over
-// three levels and 100,000 commands, rows in no particular order.
+// three levels and 100,000 commands, rows in no particular order; and as
+// many hint words as a benchmark asks for.
 #include <filesystem>
 
 #include "fakes/temp_dir.h"
@@ -29,5 +30,12 @@ struct LargeLibraryFile {
     bool ready = false;
     double fileBytes = 0;
 };
+// Hint words begin with one of these letters, each with as many words.
+inline constexpr char kHintInitials[] = "GSCDFHMPRT";
+
+// Fills a freshly created, open library with `count` hint words in one
+// transaction: an initial of kHintInitials in turn, then 5 to 15 letters of
+// either case at random. False when a row could not be written.
+bool fillHintWords(store::DbConnection& control, store::RecordStore& db, int count);
 
 }  // namespace quorvane::bench

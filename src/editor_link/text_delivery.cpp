@@ -81,7 +81,7 @@ void TextDelivery::bringTargetForward() {
 void TextDelivery::paste(const std::string& text) {
     // Every format, so a picture or file list the user copied survives the paste.
     const ClipboardSnapshot saved = clipboard_.save();
-    const bool offered = clipboard_.offerText(text);
+    const bool offered = clipboard_.offerText(text, saved);
     clock_.waitDispatching(kPasteSettleMs);
     // The clipboard could not be taken: Ctrl+V would paste the user's own
     // content, and nothing of theirs has changed that needs restoring.

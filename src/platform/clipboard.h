@@ -26,8 +26,10 @@ public:
     // Makes the clipboard hold exactly the snapshot (nothing for an empty one).
     virtual void restore(const ClipboardSnapshot& snapshot) = 0;
     // Offers `utf8` as the clipboard's only text, rendered only when a program
-    // asks for it. False when the clipboard could not be opened.
-    virtual bool offerText(const std::string& utf8) = 0;
+    // asks for it. Should the program end while the offer still stands,
+    // `userContent` goes back on the clipboard instead. False when the
+    // clipboard could not be opened.
+    virtual bool offerText(const std::string& utf8, const ClipboardSnapshot& userContent) = 0;
     // True once a program has asked for the text of the last offer.
     virtual bool offeredTextTaken() = 0;
 };

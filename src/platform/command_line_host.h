@@ -10,7 +10,7 @@ public:
     virtual ~CommandLineHost() = default;
     // `line` is UTF-8, without a line break.
     virtual void writeErrorLine(const std::string& line) = 0;
-    // A panel of this program holds its named mutex (shell::kPanelMutexName).
+    // A panel is running on the library beside the executable.
     virtual bool panelRunning() = 0;
 };
 

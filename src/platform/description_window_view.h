@@ -14,8 +14,8 @@ public:
     // True from load() until the window is destroyed (closed by the user, or
     // gone with the panel that owns it).
     virtual bool isLoaded() = 0;
-    // Creates the window hidden, at its designed size, with an empty text box.
-    virtual void load() = 0;
+    // Creates the window hidden, of this outer size (pixels), with an empty text box.
+    virtual void load(int width, int height) = 0;
     // Puts the outer frame's top-left corner there (screen pixels); the size stays.
     virtual void moveTo(Point topLeft) = 0;
     virtual void show() = 0;

@@ -20,6 +20,7 @@ public:
     virtual Rect bounds() = 0;
     virtual void setBounds(const Rect& bounds) = 0;
     virtual bool isMinimized() = 0;
+    virtual bool isMaximized() = 0;
     // The normal resizable frame with title bar; false while frameless (shrunk at an edge).
     virtual bool hasNormalFrame() = 0;
     virtual void setNormalFrame(bool normal) = 0;
@@ -27,6 +28,12 @@ public:
     virtual void setTopmost(bool topmost) = 0;
     virtual bool isVisible() = 0;
     virtual void show() = 0;
+    // Back from minimized to its normal place.
+    virtual void restore() = 0;
+    // Asks the panel to close, as its close box does; the shut-down follows.
+    virtual void close() = 0;
+    // Dots per inch of the monitor the panel is on; changes arrive as Panel::onDpiChanged.
+    virtual int dpi() = 0;
     virtual void bringToFront() = 0;
     // Check marks of menu items, by command id.
     virtual bool menuChecked(int commandId) = 0;
@@ -37,6 +44,8 @@ public:
     // From now on the pointer moving over the panel or its controls is reported.
     virtual void watchPointer() = 0;
     virtual void addTrayIcon() = 0;
+    // The tray icon's menu at the pointer; the chosen item comes back as a menu command.
+    virtual void popUpTrayMenu() = 0;
 };
 
 }  // namespace quorvane

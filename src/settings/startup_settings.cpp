@@ -18,18 +18,25 @@ int shrinkStepFor(int shrinkSpeed) {
 
 }  // namespace
 
-void applyStartupSettings(const SettingsFile& file, PanelView& panel, Options& options,
-                          PanelGeometry& geometry) {
+void applyStartupSettings(const SettingsFile& file, const OptionMenuItems& items,
+                          const std::function<void()>& loadHintPopup, PanelView& panel, Options& options,
+                          PanelGeometry& geometry, const DpiScale& scale) {
     if (isTrue(file.readOption(kAutoSemicolonKey, kTrueText))) options.autoSemicolon = true;
-    if (isTrue(file.readOption(kHintsKey))) options.hintsEnabled = true;
+    if (loadHintPopup) loadHintPopup();
+    if (isTrue(file.readOption(kHintsKey))) {
+        panel.setMenuChecked(items.commandHints, true);
+        options.hintsEnabled = true;
+    }
     if (isTrue(file.readOption(kStayOnTopKey))) panel.setTopmost(true);
     if (isTrue(file.readOption(kAddChineseNameKey))) options.addChineseName = true;
+    if (isTrue(file.readOption(kCursorTrackingKey, kTrueText)))
+        panel.setMenuChecked(items.cursorTracking, true);
 
     geometry.panelWidth = toInteger(file.readPanelSetting(kWidthKey, "243"));
     geometry.panelHeight = toInteger(file.readPanelSetting(kHeightKey, "560"));
     Rect bounds = panel.bounds();
-    bounds.width = geometry.panelWidth;
-    bounds.height = geometry.panelHeight;
+    bounds.width = scale.toPixels(geometry.panelWidth);
+    bounds.height = scale.toPixels(geometry.panelHeight);
     panel.setBounds(bounds);
 
     bounds = panel.bounds();

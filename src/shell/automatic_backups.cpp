@@ -4,14 +4,14 @@
 
 namespace quorvane::shell {
 
-AutomaticBackups::AutomaticBackups(const std::filesystem::path& library, WallClock& clock, DescriptionView& shown)
-    : backups_(library, store::kLibraryPassword), clock_(clock), shown_(shown) {}
+AutomaticBackups::AutomaticBackups(const std::filesystem::path& library, WallClock& clock)
+    : backups_(library, store::kLibraryPassword), clock_(clock) {}
 
-void AutomaticBackups::backUp() {
+std::optional<std::string> AutomaticBackups::backUp() {
     const store::BackupResult result = backups_.backUp(clock_.now(), true);
-    if (result.outcome != store::BackupResult::Outcome::Failed || failureShown_) return;
-    failureShown_ = true;
-    shown_.setInfoText("自动备份失败：" + result.problem + "。命令数据库没有改动。");
+    if (result.outcome != store::BackupResult::Outcome::Failed || failureTold_) return std::nullopt;
+    failureTold_ = true;
+    return "自动备份失败：" + result.problem + "。命令数据库没有改动。";
 }
 
 }  // namespace quorvane::shell

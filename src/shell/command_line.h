@@ -17,10 +17,6 @@
 
 namespace quorvane::shell {
 
-// Held by a running panel. Per session: a panel of another user's session
-// works on nothing this one could reach through the same folder at the same time.
-inline constexpr char kPanelMutexName[] = "Local\\QuorvanePanel";
-
 class CommandLine {
 public:
     CommandLine(std::filesystem::path runDirectory, CommandLineHost& host, WallClock& clock);

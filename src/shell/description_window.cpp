@@ -9,13 +9,13 @@ void showUsageNote(Messages& messages) {
 }
 
 DescriptionWindow::DescriptionWindow(DescriptionWindowView& window, InfoBoxView& infoBox, PanelView& panel,
-                                     settings::SettingsFile& settings)
-    : window_(window), infoBox_(infoBox), panel_(panel), settings_(settings) {}
+                                     settings::SettingsFile& settings, const DpiScale& scale)
+    : window_(window), infoBox_(infoBox), panel_(panel), settings_(settings), scale_(scale) {}
 
 void DescriptionWindow::show() {
     const bool newlyLoaded = !window_.isLoaded();
     if (newlyLoaded) {
-        window_.load();
+        window_.load(scale_.toPixels(kDescriptionWindowWidth), scale_.toPixels(kDescriptionWindowHeight));
         // A settings file that cannot be written only loses the remembered state.
         settings_.writePanelSetting(settings::kDescriptionWindowKey, settings::kTrueText);
     }

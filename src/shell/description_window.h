@@ -4,6 +4,7 @@
 // info box's popup menu "编框", and the usage note of the help menu.
 #include "platform/description_view.h"
 #include "platform/description_window_view.h"
+#include "platform/dpi_scale.h"
 #include "platform/messages.h"
 #include "platform/panel_view.h"
 #include "settings/settings_file.h"
@@ -23,8 +24,9 @@ void showUsageNote(Messages& messages);
 
 class DescriptionWindow final : public DescriptionView {
 public:
+    // `scale` is the panel's, read whenever the window is made.
     DescriptionWindow(DescriptionWindowView& window, InfoBoxView& infoBox, PanelView& panel,
-                      settings::SettingsFile& settings);
+                      settings::SettingsFile& settings, const DpiScale& scale);
     DescriptionWindow(const DescriptionWindow&) = delete;
     DescriptionWindow& operator=(const DescriptionWindow&) = delete;
 
@@ -46,6 +48,7 @@ private:
     InfoBoxView& infoBox_;
     PanelView& panel_;
     settings::SettingsFile& settings_;
+    const DpiScale& scale_;
 };
 
 }  // namespace quorvane::shell

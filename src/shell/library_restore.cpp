@@ -16,11 +16,12 @@ std::string fileName(const std::filesystem::path& path) {
 
 }  // namespace
 
-bool offerBackupRestore(Messages& messages, const std::filesystem::path& library, const std::string& problem) {
+bool offerBackupRestore(Messages& messages, const std::filesystem::path& library, const std::string& problem,
+                        MessageIcon icon, const std::string& afterRestore) {
     const std::optional<std::filesystem::path> newest =
         store::LibraryBackups(library, store::kLibraryPassword).newest();
     if (!newest) {
-        messages.show(problem);
+        messages.show(problem, icon);
         return false;
     }
     const std::string question = problem + "\r\n\r\n是否用最新的备份 " + fileName(*newest) +
@@ -33,9 +34,10 @@ bool offerBackupRestore(Messages& messages, const std::filesystem::path& library
         messages.show("恢复失败：" + restored.problem, MessageIcon::Warning);
         return false;
     }
-    messages.show("已用备份 " + fileName(*newest) + " 恢复命令数据库。\r\n原来的文件已改名为 " +
-                      fileName(restored.damagedKeptAs) + "。",
-                  MessageIcon::Information);
+    std::string done = "已用备份 " + fileName(*newest) + " 恢复命令数据库。\r\n原来的文件已改名为 " +
+                       fileName(restored.damagedKeptAs) + "。";
+    if (!afterRestore.empty()) done += "\r\n" + afterRestore;
+    messages.show(done, MessageIcon::Information);
     return true;
 }
 

@@ -3,12 +3,33 @@
 #include <string>
 #include <system_error>
 
+#include "settings/file_io.h"
 #include "settings/settings_keys.h"
 #include "settings/startup_settings.h"
 #include "shell/library_restore.h"
+#include "shell/menu_layout.h"
 #include "store/library_file.h"
 
 namespace quorvane::shell {
+
+namespace {
+
+std::string utf8(const std::filesystem::path& path) {
+    const std::u8string text = path.u8string();
+    return std::string(text.begin(), text.end());
+}
+
+// Making a file there is the only sure test: the permissions a folder shows
+// need not be the ones the system applies.
+bool directoryAcceptsFiles(const std::filesystem::path& directory) {
+    const std::filesystem::path probe = directory / "Cmlsjk.mdb.write-test";
+    if (!settings::writeNewFile(probe, {})) return false;
+    std::error_code ignored;
+    std::filesystem::remove(probe, ignored);
+    return true;
+}
+
+}  // namespace
 
 Lifecycle::Lifecycle(std::filesystem::path runDirectory, const TextCodec& codec, PanelView& panel,
                      Messages& messages)
@@ -17,7 +38,8 @@ Lifecycle::Lifecycle(std::filesystem::path runDirectory, const TextCodec& codec,
       panel_(panel),
       messages_(messages),
       ini_(settingsPath_, codec),
-      settingsFile_(ini_) {}
+      settingsFile_(ini_),
+      scale_(panel.dpi()) {}
 
 std::filesystem::path Lifecycle::libraryPath() const {
     return runDirectory_ / store::kLibraryFileName;
@@ -44,13 +66,43 @@ bool Lifecycle::startUp() {
             return false;
         }
     }
+    // A damaged page read as the end of the rows would show part of the tree
+    // and take later writes into the damaged file.
+    if (!commandDb_.quickCheck()) return refuseDamagedLibrary();
     run(seams.loadCommandTree);
-    settings::applyStartupSettings(settingsFile_, panel_, options_, geometry_);
+    if (commandDb_.failed()) return refuseDamagedLibrary();
+    noteIfLibraryCannotBeWritten();
+    // Writers killed before their rename leave these behind.
+    ini_.removeStaleTemporaries();
+    const settings::OptionMenuItems optionItems{commandId(MenuCommand::ToggleCommandHints),
+                                                commandId(MenuCommand::ToggleCursorTracking)};
+    settings::applyStartupSettings(settingsFile_, optionItems, seams.loadHintPopup, panel_, options_,
+                                   geometry_, scale_);
     run(seams.installKeyboardWatcher);
     panel_.watchPointer();
     panel_.addTrayIcon();
     stage_ = Stage::Running;
     return true;
+}
+
+bool Lifecycle::refuseDamagedLibrary() {
+    commandDb_.CloseQuery();
+    commandDb_.Close();
+    // The tree may hold part of the damaged file: after a restore the program starts again from the beginning.
+    offerBackupRestore(messages_, libraryPath(), std::string(kLibraryDamagedText) + "\r\n" + utf8(libraryPath()),
+                       MessageIcon::Warning, kStartAgainText);
+    stage_ = Stage::Ended;
+    return false;
+}
+
+void Lifecycle::noteIfLibraryCannotBeWritten() {
+    const std::string path = utf8(libraryPath());
+    if (dbControl_.isReadOnly()) {
+        notices_.push_back(kReadOnlyLibraryText + path);
+        return;
+    }
+    // Every change also writes a journal beside the library.
+    if (!directoryAcceptsFiles(runDirectory_)) notices_.push_back(kReadOnlyFolderText + utf8(runDirectory_));
 }
 
 void Lifecycle::onActivated() {
@@ -62,8 +114,23 @@ void Lifecycle::onActivated() {
 }
 
 void Lifecycle::onTrayEvent(TrayEvent event) {
-    if (stage_ != Stage::Running || event != TrayEvent::LeftButtonUp) return;
+    if (stage_ != Stage::Running) return;
+    switch (event) {
+        case TrayEvent::LeftButtonUp:
+            callUpPanel();
+            break;
+        case TrayEvent::RightButton:
+            panel_.popUpTrayMenu();
+            break;
+        case TrayEvent::DoubleClick:
+            break;
+    }
+}
+
+void Lifecycle::callUpPanel() {
+    if (stage_ != Stage::Running) return;
     if (!panel_.isVisible()) panel_.show();
+    if (panel_.isMinimized()) panel_.restore();
     panel_.bringToFront();
     if (seams.expandPanel) seams.expandPanel(true);
 }
@@ -85,11 +152,19 @@ void Lifecycle::shutDown() {
     }
     run(seams.removeKeyboardWatcher);
     run(seams.destroyHintPopup);
-    // A minimized or frameless (shrunk) panel's rectangle is not where the user left it.
-    if (panel_.isMinimized() || !panel_.hasNormalFrame()) return;
-    const Rect bounds = panel_.bounds();
-    settingsFile_.writePanelSetting(settings::kLeftKey, std::to_string(bounds.left));
-    settingsFile_.writePanelSetting(settings::kTopKey, std::to_string(bounds.top));
+    // A minimized or frameless (shrunk) panel's rectangle is not where the
+    // user left it; a shrunk one was left where it began to shrink.
+    if (panel_.isMinimized()) return;
+    std::optional<Point> place;
+    if (panel_.hasNormalFrame()) {
+        const Rect bounds = panel_.bounds();
+        place = Point{bounds.left, bounds.top};
+    } else if (seams.placeBeforeShrink) {
+        place = seams.placeBeforeShrink();
+    }
+    if (!place) return;
+    settingsFile_.writePanelSetting(settings::kLeftKey, std::to_string(place->x));
+    settingsFile_.writePanelSetting(settings::kTopKey, std::to_string(place->y));
 }
 
 }  // namespace quorvane::shell

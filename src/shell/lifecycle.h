@@ -2,11 +2,14 @@
 // The spine of the program: start-up, first activation, the tray icon's
 // clicks and shut-down, each in its fixed order. Owns the program-wide state
 // that lives from start-up to shut-down: the library connection, the
-// settings file, the options and the panel geometry.
+// settings file, the options, the panel geometry and the panel's scale.
 #include <filesystem>
 #include <functional>
 #include <optional>
+#include <string>
+#include <vector>
 
+#include "platform/dpi_scale.h"
 #include "platform/messages.h"
 #include "platform/panel_view.h"
 #include "platform/text_codec.h"
@@ -19,6 +22,10 @@
 namespace quorvane::shell {
 
 inline constexpr char kOpenLibraryFailedText[] = "打开命令数据库失败";
+// Followed by a line break and the library's path.
+inline constexpr char kLibraryDamagedText[] = "命令数据库已损坏";
+inline constexpr char kReadOnlyLibraryText[] = "命令数据库文件是只读的，所做的修改无法保存：";
+inline constexpr char kReadOnlyFolderText[] = "命令数据库所在的文件夹不能写入，所做的修改无法保存：";
 
 // The mouse events of the notification-area icon, by kind.
 enum class TrayEvent { LeftButtonUp = 1, DoubleClick = 2, RightButton = 3 };
@@ -28,6 +35,8 @@ enum class TrayEvent { LeftButtonUp = 1, DoubleClick = 2, RightButton = 3 };
 struct LifecycleSeams {
     // Start-up, after the library is open and before the settings are applied.
     std::function<void()> loadCommandTree;
+    // Start-up, while the settings are applied, whatever they say.
+    std::function<void()> loadHintPopup;
     // Start-up, after the settings; the pointer watch and the tray icon follow.
     std::function<void()> installKeyboardWatcher;
     // First activation, when "提示窗" says the window was open.
@@ -36,6 +45,9 @@ struct LifecycleSeams {
     std::function<void(bool keepTimerStopped)> expandPanel;
     // Shut-down: the 序号 of the category holding the tree's selection; nullopt with no selection.
     std::function<std::optional<int>()> selectedCategoryNumber;
+    // Shut-down of a panel shrunk at an edge: where it was before it shrank;
+    // nullopt leaves the saved place as it is.
+    std::function<std::optional<Point>()> placeBeforeShrink;
     std::function<void()> removeKeyboardWatcher;
     std::function<void()> destroyHintPopup;
 };
@@ -53,12 +65,21 @@ public:
     LifecycleSeams seams;
 
     // The start-up sequence, once the panel and its controls exist. False when
-    // the library could not be opened: the message has been shown, nothing
-    // was written, and the program is to end.
+    // the library could not be opened or is damaged: the message has been
+    // shown, nothing was written, and the program is to end.
     bool startUp();
+    // What the user should know once the panel shows (a library that cannot
+    // be written, ...), one line each; empty when all is well.
+    const std::vector<std::string>& notices() const { return notices_; }
+    // A notice of a start-up step the panel runs itself.
+    void addNotice(std::string notice) { notices_.push_back(std::move(notice)); }
     // Every activation of the panel; only the first one acts.
     void onActivated();
+    // A left click shows the panel; a right click opens the tray menu.
     void onTrayEvent(TrayEvent event);
+    // The tray icon calls the panel up: shown, restored when minimized, in
+    // front and out of its strip, with the shrink timer left stopped.
+    void callUpPanel();
     // The pointer moved over the panel or one of its controls.
     void onPointerOverPanel();
     // The shut-down sequence, when the panel is about to be destroyed. Does
@@ -74,9 +95,15 @@ public:
     settings::SettingsFile& settings() { return settingsFile_; }
     settings::Options& options() { return options_; }
     settings::PanelGeometry& geometry() { return geometry_; }
+    // The scale of the panel's monitor; designed sizes become pixels by it.
+    DpiScale& scale() { return scale_; }
+    const DpiScale& scale() const { return scale_; }
 
 private:
     static void run(const std::function<void()>& step);
+    // Closes the library and ends the start-up with the damage message.
+    bool refuseDamagedLibrary();
+    void noteIfLibraryCannotBeWritten();
 
     std::filesystem::path runDirectory_;
     // Fixed with the run directory, before anything can read the file.
@@ -90,8 +117,10 @@ private:
     store::RecordStore commandDb_;
     settings::Options options_;
     settings::PanelGeometry geometry_;
+    DpiScale scale_;
     Stage stage_ = Stage::Starting;
     bool activatedBefore_ = false;
+    std::vector<std::string> notices_;
 };
 
 }  // namespace quorvane::shell

@@ -104,11 +104,21 @@ const Menu& infoBoxMenu() {
     return menu;
 }
 
+const Menu& trayMenu() {
+    static const Menu menu{"托盘",
+                           {
+                               item("显示", MenuCommand::TrayShow),
+                               item("退出", MenuCommand::TrayExit),
+                           }};
+    return menu;
+}
+
 std::optional<MenuCommand> commandFromId(int id) {
     static const std::vector<MenuCommand> all = [] {
         std::vector<MenuCommand> commands;
         for (const Menu& menu : menuBar()) collectCommands(menu.entries, commands);
         collectCommands(infoBoxMenu().entries, commands);
+        collectCommands(trayMenu().entries, commands);
         return commands;
     }();
     for (MenuCommand command : all) {

@@ -48,6 +48,9 @@ enum class MenuCommand : int {
     CopySelection = 501,
     SelectAllCopy = 502,
     ShowInNewWindow = 503,
+    // The tray icon's menu
+    TrayShow = 601,
+    TrayExit = 602,
 };
 
 inline int commandId(MenuCommand command) {
@@ -82,6 +85,8 @@ struct Menu {
 const std::vector<Menu>& menuBar();
 // "编框": only popped up over the info box, never in the bar.
 const Menu& infoBoxMenu();
+// The tray icon's right-click menu: "显示", "退出".
+const Menu& trayMenu();
 
 // "Ctrl+T"
 std::string shortcutText(const Shortcut& shortcut);

@@ -2,6 +2,7 @@
 
 #include <optional>
 
+#include "shell/about_window.h"
 #include "tree/tree_loader.h"
 
 namespace quorvane::shell {
@@ -10,19 +11,30 @@ Panel::Panel(std::filesystem::path runDirectory, const PanelPlatform& platform)
     : panel_(platform.panel),
       messages_(platform.messages),
       mouseHook_(platform.mouseHook),
+      forms_(platform.forms),
+      system_(platform.system),
       timers_(platform.timers),
       lifecycle_(std::move(runDirectory), platform.codec, platform.panel, platform.messages),
       editorLink_(platform.desktop, platform.clipboard, platform.clock, platform.codec, platform.messages,
                   timer(PanelTimer::Send)),
       codeTemplates_(editorLink_, platform.forms),
-      descriptions_(platform.descriptionWindow, platform.infoBox, platform.panel, lifecycle_.settings()),
+      descriptions_(platform.descriptionWindow, platform.infoBox, platform.panel, lifecycle_.settings(),
+                    lifecycle_.scale()),
       treeInteraction_(model_, lifecycle_.commandDb(), timer(PanelTimer::ClickCheck), descriptions_,
                        platform.messages, lifecycle_.options(), editorLink_),
       mirror_(model_, platform.tree, treeInteraction_, [this](Point screen) { panel_.popUpCommandMenu(screen); },
               [this](TreeKey key) { onTreeKey(key); }),
-      backups_(lifecycle_.libraryPath(), platform.wallClock, descriptions_),
-      editing_(model_, lifecycle_.commandDb(), platform.forms, platform.messages, [this] { backups_.backUp(); }),
-      transfer_(model_, lifecycle_.commandDb(), platform.fileDialogs, platform.messages, [this] { backups_.backUp(); }) {
+      docking_(platform.panel, platform.desktop, platform.clock, timer(PanelTimer::Shrink),
+               lifecycle_.geometry(), lifecycle_.scale(), lifecycle_.settings()),
+      typingHints_({platform.desktop, platform.keyboardHook, platform.hintPopup, platform.clock,
+                    platform.codec, platform.panel},
+                   lifecycle_.commandDb(), editorLink_, lifecycle_.options(),
+                   commandId(MenuCommand::ToggleCursorTracking), lifecycle_.scale()),
+      backups_(lifecycle_.libraryPath(), platform.wallClock),
+      editing_(model_, lifecycle_.commandDb(), platform.forms, platform.messages, [this] { backUpBeforeChange(); }),
+      transfer_(model_, lifecycle_.commandDb(), platform.fileDialogs, platform.messages,
+                [this] { backUpBeforeChange(); }) {
+    places_ = rescaled(places_, DpiScale(), lifecycle_.scale());
     connectSeams();
     connectMenuCommands();
 }
@@ -39,6 +51,12 @@ void Panel::connectSeams() {
         return model_.value(category);
     };
     seams.showDescriptionWindow = [this] { descriptions_.show(); };
+    seams.expandPanel = [this](bool keepTimerStopped) { docking_.expandPanel(keepTimerStopped); };
+    seams.placeBeforeShrink = [this] { return docking_.placeBeforeShrink(); };
+    seams.loadHintPopup = [this] { typingHints_.loadPopup(); };
+    seams.installKeyboardWatcher = [this] { typingHints_.installKeyboardWatcher(); };
+    seams.removeKeyboardWatcher = [this] { typingHints_.removeKeyboardWatcher(); };
+    seams.destroyHintPopup = [this] { typingHints_.destroyPopup(); };
 }
 
 void Panel::connectMenuCommands() {
@@ -71,15 +89,18 @@ void Panel::connectMenuCommands() {
     on(MenuCommand::ExportLibrary, [this] { transfer_.exportLibrary(); });
     on(MenuCommand::ImportLibrary, [this] { transfer_.importLibrary(); });
     on(MenuCommand::UsageNote, [this] { showUsageNote(messages_); });
+    on(MenuCommand::About, [this] { showAboutWindow(forms_, system_, messages_, lifecycle_.runDirectory()); });
     for (const MenuCommand command :
          {MenuCommand::CopySelection, MenuCommand::SelectAllCopy, MenuCommand::ShowInNewWindow}) {
         on(command, [this, command] { descriptions_.onInfoBoxMenu(command); });
     }
+    on(MenuCommand::TrayShow, [this] { lifecycle_.callUpPanel(); });
+    on(MenuCommand::TrayExit, [this] { panel_.close(); });
 }
 
 bool Panel::startUp() {
     if (!lifecycle_.startUp()) return false;
-    backups_.backUp();
+    if (std::optional<std::string> failure = backups_.backUp()) lifecycle_.addNotice(std::move(*failure));
     model_.setObserver(&mirror_);
     mirror_.rebuild();
     // The presses and the timers start with the running panel: no tick can
@@ -87,8 +108,18 @@ bool Panel::startUp() {
     // chosen; the user learns that when a delivery finds no target.
     mouseHook_.install();
     for (const TimerDesign& design : kPanelTimers) timer(design.timer).setPeriod(design.period);
+    showNotices();
     panel_.show();
     return true;
+}
+
+void Panel::showNotices() {
+    std::string text;
+    for (const std::string& notice : lifecycle_.notices()) {
+        if (!text.empty()) text += "\r\n";
+        text += notice;
+    }
+    if (!text.empty()) descriptions_.setInfoText(text);
 }
 
 void Panel::shutDown() {
@@ -112,6 +143,7 @@ void Panel::onTimer(PanelTimer which) {
     switch (which) {
         case PanelTimer::Tracking:
             editorLink_.onTrackingTick();
+            typingHints_.watchKeyboardHook();
             break;
         case PanelTimer::Send:
             editorLink_.onSendTick();
@@ -120,12 +152,18 @@ void Panel::onTimer(PanelTimer which) {
             treeInteraction_.showDescription();
             break;
         case PanelTimer::Shrink:
+            docking_.onShrinkTick();
             break;
     }
 }
 
 void Panel::onLeftButtonPressed(Point screen, std::uint32_t time) {
     editorLink_.leftButtonPressed(screen, time);
+}
+
+KeyVerdict Panel::onKey(const KeyEvent& event) {
+    if (lifecycle_.stage() != Lifecycle::Stage::Running) return KeyVerdict::Pass;
+    return typingHints_.onKey(event);
 }
 
 void Panel::onActivated() {
@@ -141,7 +179,32 @@ void Panel::onPointerOverPanel() {
 }
 
 void Panel::onClientResized(int width, int height) {
+    clientWidth_ = width;
+    clientHeight_ = height;
     places_ = layoutForClientSize(places_, width, height);
+    panel_.placeControls(places_);
+    // The settings' own resize at start-up is not the user's.
+    if (lifecycle_.stage() == Lifecycle::Stage::Running) docking_.onSizeChanged();
+}
+
+void Panel::onPositionChanged() {
+    if (lifecycle_.stage() == Lifecycle::Stage::Running) docking_.onPositionChanged();
+}
+
+void Panel::onSplitterDragged(int top) {
+    places_ = layoutForSplitterAt(places_, clientHeight_, top);
+    panel_.placeControls(places_);
+}
+
+void Panel::onDpiChanged(int dpi, const Rect& suggested) {
+    const DpiScale before = lifecycle_.scale();
+    lifecycle_.scale() = DpiScale(dpi);
+    places_ = rescaled(places_, before, lifecycle_.scale());
+    // The system's rectangle keeps the panel under the pointer while it is
+    // dragged across; the resize it causes lays the controls out, and the
+    // layout below covers a rectangle that kept its size.
+    panel_.setBounds(suggested);
+    places_ = layoutForClientSize(places_, clientWidth_, clientHeight_);
     panel_.placeControls(places_);
 }
 
@@ -158,6 +221,10 @@ void Panel::onTreeKey(TreeKey key) {
             treeInteraction_.deliverSelected();
             break;
     }
+}
+
+void Panel::backUpBeforeChange() {
+    if (const std::optional<std::string> failure = backups_.backUp()) descriptions_.setInfoText(*failure);
 }
 
 void Panel::onDescriptionWindowClosing() {

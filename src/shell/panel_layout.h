@@ -3,6 +3,7 @@
 // stacked controls, its timers, and the layout rule for a resize.
 #include <array>
 
+#include "platform/dpi_scale.h"
 #include "platform/panel_view.h"
 #include "platform/types.h"
 
@@ -40,6 +41,16 @@ inline constexpr std::array<TimerDesign, 4> kPanelTimers{{
 // or minimized still gets a valid layout and gets its old one back when it
 // grows again.
 ControlPlaces layoutForClientSize(const ControlPlaces& current, int clientWidth, int clientHeight);
+
+// The places after the splitter was dragged to `splitterTop`: the info box
+// takes all the height below the bar, the tree what is above it. The bar
+// stays within the client area, so neither control's height goes below 0.
+ControlPlaces layoutForSplitterAt(const ControlPlaces& current, int clientHeight, int splitterTop);
+
+// The places of a panel that moved from a monitor of scale `from` to one of
+// scale `to`: the heights that a resize keeps (the splitter's, the info
+// box's) follow the scale; the next layout fits the rest.
+ControlPlaces rescaled(const ControlPlaces& places, const DpiScale& from, const DpiScale& to);
 
 // Where a message box or dialog of `width` x `height` goes: centred over the
 // panel, moved into the work area where that would leave it (the panel may

@@ -19,8 +19,6 @@ struct DbConnection::ResultSet {
 
 namespace {
 
-constexpr int kBusyTimeoutMs = 3000;
-
 bool equalsIgnoringAsciiCase(std::string_view a, std::string_view b) {
     if (a.size() != b.size()) return false;
     for (std::size_t i = 0; i < a.size(); ++i) {
@@ -89,6 +87,10 @@ void DbConnection::close() {
 
 bool DbConnection::isOpen() const {
     return db_ != nullptr;
+}
+
+void DbConnection::setBusyTimeout(int milliseconds) {
+    if (db_ != nullptr) sqlite3_busy_timeout(db_, milliseconds);
 }
 
 bool DbConnection::execute(const std::string& sql) {
@@ -177,6 +179,10 @@ FieldValue DbConnection::read(ResultSetHandle handle, std::string_view column) {
         }
     }
     return {};
+}
+
+bool DbConnection::isReadOnly() const {
+    return db_ != nullptr && sqlite3_db_readonly(db_, "main") == 1;
 }
 
 bool DbConnection::quickCheck() {

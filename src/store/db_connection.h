@@ -17,6 +17,9 @@ namespace quorvane::store {
 
 using ResultSetHandle = int;  // 0: no set could be opened
 
+// How long a statement waits for a library another connection holds, from open on.
+inline constexpr int kBusyTimeoutMs = 3000;
+
 // A column value as the engine gives it; monostate for NULL or a missing column.
 using FieldValue = std::variant<std::monostate, std::int64_t, double, std::string, std::vector<std::uint8_t>>;
 
@@ -38,6 +41,8 @@ public:
     bool open(const std::filesystem::path& path, const std::string& password);
     void close();
     bool isOpen() const;
+    // Until the next open, which sets kBusyTimeoutMs again; 0 never waits.
+    void setBusyTimeout(int milliseconds);
 
     bool execute(const std::string& sql);
     ResultSetHandle openResultSet(const std::string& sql);
@@ -51,6 +56,8 @@ public:
     // The engine's own consistency check of the whole file (PRAGMA quick_check):
     // true only when it finds nothing wrong.
     bool quickCheck();
+    // True when the engine could only open the file for reading (the file is write-protected).
+    bool isReadOnly() const;
     // Rows the last execute inserted, changed or deleted; 0 when it failed.
     int changes() const { return changes_; }
     // The ID of the row the last successful insert made; 0 before any.

@@ -49,8 +49,9 @@ bool exec(sqlite3* db, std::string_view sql) {
 }
 
 // One table: a Counter key, text columns that compare without regard to case
-// as the original engine's did, and VARCHAR widths enforced as limits in
-// characters, so a longer value is refused like any other engine error.
+// (a name or word is the same one whatever its case), and VARCHAR widths
+// enforced as limits in characters, so a longer value is refused like any
+// other engine error.
 bool createLibraryTable(sqlite3* db, const TableDefinition& table, std::string_view keyColumn = "ID") {
     // Built by appending: GCC 12 warns falsely (-Wrestrict) on "literal" + std::string.
     std::string sql = "create table [";

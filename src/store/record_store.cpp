@@ -175,6 +175,10 @@ bool RecordStore::DeleteAll(std::string_view table) {
     return dbControl_->execute("delete from " + std::string(table));
 }
 
+void RecordStore::setBusyTimeout(int milliseconds) {
+    if (dbControl_ != nullptr) dbControl_->setBusyTimeout(milliseconds);
+}
+
 bool RecordStore::failed() const {
     return dbControl_ == nullptr || dbControl_->failed();
 }

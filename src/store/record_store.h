@@ -36,6 +36,10 @@ public:
     bool DeleteWhere(std::string_view table, std::string_view condition);
     bool DeleteAll(std::string_view table);
 
+    // How long statements wait for a library another connection holds
+    // (kBusyTimeoutMs after Open); 0 never waits.
+    void setBusyTimeout(int milliseconds);
+
     ResultSetHandle currentQuery() const { return currentQuery_; }
     bool opened() const { return opened_; }
 

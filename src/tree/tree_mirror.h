@@ -33,9 +33,6 @@ public:
     // was filled with nobody watching (the cheapest way to load a big library).
     void rebuild();
 
-    // True while the control holds the item.
-    bool isShown(TreeItemId item) const { return mirrored_.count(item) != 0; }
-
     // TreeModelObserver
     void itemAdded(TreeItemId item, TreeItemId parent) override;
     void itemRemoved(TreeItemId item) override;

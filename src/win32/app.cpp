@@ -2,27 +2,29 @@
 
 #include <commctrl.h>
 
-#include "win32/run_directory.h"
+#include <filesystem>
+#include <string>
 
 namespace quorvane::win32 {
 
 struct App::Parts {
     explicit Parts(App& app)
         : clipboard(app.panel_.hwnd()),
-          forms(app.panel_.hwnd(), app.panel_.font()),
+          forms(app.panel_.hwnd()),
           tree(app.panel_.tree()),
           infoBox(app.panel_.infoBox()),
           descriptionWindow(app.instance_, app.panel_.hwnd(), app.panel_.font()),
           mouseHook(app.panel_.hwnd()),
+          hintPopup(app.instance_),
           fileDialogs(app.panel_.hwnd()),
           timers{std::make_unique<WinTimer>(app.panel_, shell::PanelTimer::Tracking),
                  std::make_unique<WinTimer>(app.panel_, shell::PanelTimer::Send),
                  std::make_unique<WinTimer>(app.panel_, shell::PanelTimer::ClickCheck),
                  std::make_unique<WinTimer>(app.panel_, shell::PanelTimer::Shrink)},
-          core(runDirectory(), shell::PanelPlatform{app.desktop_, clipboard, app.clock_, app.codec_, app.messages_,
+          core(app.runDirectory_, shell::PanelPlatform{app.desktop_, clipboard, app.clock_, app.codec_, app.messages_,
                                                     app.panelView_, tree, infoBox, descriptionWindow,
-                                                    forms, mouseHook, timerPointers(), wallClock,
-                                                    fileDialogs}) {}
+                                                    forms, mouseHook, app.system_, timerPointers(), keyboardHook,
+                                                    hintPopup, wallClock, fileDialogs}) {}
 
     shell::PanelTimers timerPointers() {
         shell::PanelTimers pointers{};
@@ -38,13 +40,16 @@ struct App::Parts {
     WinInfoBox infoBox;
     WinDescriptionWindow descriptionWindow;
     WinMouseHook mouseHook;
+    WinKeyboardHook keyboardHook;
+    WinHintPopup hintPopup;
     WinFileDialogs fileDialogs;
     WinWallClock wallClock;
     std::array<std::unique_ptr<WinTimer>, shell::kPanelTimers.size()> timers;
     shell::Panel core;
 };
 
-App::App(HINSTANCE instance) : instance_(instance) {}
+App::App(HINSTANCE instance, std::filesystem::path runDirectory)
+    : instance_(instance), runDirectory_(std::move(runDirectory)) {}
 
 App::~App() {
     // A panel still standing would report its destruction to members already gone.
@@ -54,6 +59,8 @@ App::~App() {
 void App::createParts() {
     parts_ = std::make_unique<Parts>(*this);
     parts_->descriptionWindow.setClosingHandler([this] { parts_->core.onDescriptionWindowClosing(); });
+    parts_->keyboardHook.setHandler([this](const KeyEvent& event) { return parts_->core.onKey(event); });
+    parts_->hintPopup.setEvents(&parts_->core.hintPopupEvents());
     // The first layout: the places are for a frame of the default size; the
     // core fits them to this system's client area.
     RECT client{};
@@ -62,10 +69,10 @@ void App::createParts() {
 }
 
 int App::run() {
-    INITCOMMONCONTROLSEX controls{sizeof controls, ICC_TREEVIEW_CLASSES};
+    INITCOMMONCONTROLSEX controls{sizeof controls, ICC_TREEVIEW_CLASSES | ICC_LINK_CLASS};
     InitCommonControlsEx(&controls);
     if (!panel_.create(instance_, *this)) return 1;
-    messages_.setOwner(panel_.hwnd(), panel_.font());
+    messages_.setOwner(panel_.hwnd());
     pump_.setAccelerators(panel_.hwnd(), panel_.accelerators());
     createParts();
     if (!parts_->core.startUp()) {
@@ -105,6 +112,18 @@ void App::onPointerOver() {
 
 void App::onClientResized(int width, int height) {
     if (parts_) parts_->core.onClientResized(width, height);
+}
+
+void App::onMoved() {
+    if (parts_) parts_->core.onPositionChanged();
+}
+
+void App::onSplitterDragged(int top) {
+    if (parts_) parts_->core.onSplitterDragged(top);
+}
+
+void App::onDpiChanged(int dpi, const Rect& suggested) {
+    if (parts_) parts_->core.onDpiChanged(dpi, suggested);
 }
 
 std::optional<LRESULT> App::onTreeNotify(const NMHDR& header) {

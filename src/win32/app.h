@@ -5,6 +5,7 @@
 #include <windows.h>
 
 #include <array>
+#include <filesystem>
 #include <memory>
 
 #include "shell/panel.h"
@@ -16,10 +17,13 @@
 #include "win32/win_desktop.h"
 #include "win32/win_file_dialogs.h"
 #include "win32/win_form_host.h"
+#include "win32/win_hint_popup.h"
 #include "win32/win_info_box.h"
+#include "win32/win_keyboard_hook.h"
 #include "win32/win_messages.h"
 #include "win32/win_mouse_hook.h"
 #include "win32/win_panel_view.h"
+#include "win32/win_system_shell.h"
 #include "win32/win_text.h"
 #include "win32/win_timer.h"
 #include "win32/win_tree_control.h"
@@ -29,7 +33,8 @@ namespace quorvane::win32 {
 
 class App final : private PanelListener {
 public:
-    explicit App(HINSTANCE instance);
+    // `runDirectory` holds the library and the settings file.
+    App(HINSTANCE instance, std::filesystem::path runDirectory);
     ~App();
     App(const App&) = delete;
     App& operator=(const App&) = delete;
@@ -46,6 +51,9 @@ private:
     void onTrayEvent(shell::TrayEvent event) override;
     void onPointerOver() override;
     void onClientResized(int width, int height) override;
+    void onMoved() override;
+    void onSplitterDragged(int top) override;
+    void onDpiChanged(int dpi, const Rect& suggested) override;
     std::optional<LRESULT> onTreeNotify(const NMHDR& header) override;
     bool onClipboardMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
     void onDestroying() override;
@@ -55,11 +63,13 @@ private:
     void createParts();
 
     HINSTANCE instance_;
+    std::filesystem::path runDirectory_;
     WinTextCodec codec_;
     WinMessages messages_;
     MessagePump pump_;
     WinClock clock_{pump_};
     WinDesktop desktop_;
+    WinSystemShell system_;
     MainPanel panel_;
     WinPanelView panelView_{panel_};
     std::unique_ptr<Parts> parts_;

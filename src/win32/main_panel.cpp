@@ -7,6 +7,7 @@
 #include "win32/splitter_bar.h"
 #include "win32/themed_border.h"
 #include "win32/ui_font.h"
+#include "win32/win_dpi.h"
 #include "win32/win_text.h"
 #include "win32/win_mouse_hook.h"
 #include "win32/window_class.h"
@@ -38,6 +39,7 @@ MainPanel::~MainPanel() {
     if (accelerators_ != nullptr) DestroyAcceleratorTable(accelerators_);
     if (treeImages_ != nullptr) ImageList_Destroy(treeImages_);
     if (font_ != nullptr) DeleteObject(font_);
+    if (controlsFont_ != nullptr) DeleteObject(controlsFont_);
     if (bigIcon_ != nullptr) DestroyIcon(bigIcon_);
     if (smallIcon_ != nullptr) DestroyIcon(smallIcon_);
 }
@@ -115,6 +117,28 @@ void MainPanel::addTrayIcon() {
     trayIcon_.add(window_, smallIcon_);
 }
 
+void MainPanel::popUpTrayMenu() {
+    HMENU menu = buildPopupMenu(shell::trayMenu());
+    POINT at{};
+    GetCursorPos(&at);
+    // Without the foreground the menu would not close when the user clicks
+    // elsewhere; the posted message lets it close on the first such click.
+    SetForegroundWindow(window_);
+    popUp(menu, at);
+    PostMessageW(window_, WM_NULL, 0, 0);
+    DestroyMenu(menu);
+}
+
+void MainPanel::useControlsFontFor(UINT dpi) {
+    HFONT font = createMessageFontForDpi(dpi);
+    if (font == nullptr) return;
+    for (HWND control : {tree_, infoBox_}) {
+        if (control != nullptr) SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);
+    }
+    if (controlsFont_ != nullptr) DeleteObject(controlsFont_);
+    controlsFont_ = font;
+}
+
 LRESULT CALLBACK MainPanel::pointerWatchProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     MainPanel* self = ownerOf<MainPanel>(window);
     // WM_SETCURSOR also comes for the pointer over any child control.
@@ -152,6 +176,29 @@ LRESULT MainPanel::onMessage(HWND window, UINT message, WPARAM wParam, LPARAM lP
             return 0;
         case WM_SIZE:
             listener_->onClientResized(LOWORD(lParam), HIWORD(lParam));
+            return 0;
+        case WM_MOVE:
+            listener_->onMoved();
+            return 0;
+        case WM_GETMINMAXINFO:
+            // The system holds a window that is no popup to its smallest
+            // tracking size even without a frame; the strip at an edge is
+            // thinner than that.
+            if ((GetWindowLongPtrW(window, GWL_STYLE) & WS_CAPTION) != WS_CAPTION) {
+                reinterpret_cast<MINMAXINFO*>(lParam)->ptMinTrackSize = POINT{1, 1};
+                return 0;
+            }
+            break;
+        case WM_DPICHANGED: {
+            const UINT dpi = LOWORD(wParam);
+            useControlsFontFor(dpi);
+            const RECT& r = *reinterpret_cast<const RECT*>(lParam);
+            listener_->onDpiChanged(static_cast<int>(dpi),
+                                    Rect{r.left, r.top, r.right - r.left, r.bottom - r.top});
+            return 0;
+        }
+        case kSplitterDraggedMessage:
+            listener_->onSplitterDragged(static_cast<int>(static_cast<INT_PTR>(wParam)));
             return 0;
         case WM_NOTIFY:
             if (const auto result = onNotify(*reinterpret_cast<const NMHDR*>(lParam))) return *result;

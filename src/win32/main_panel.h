@@ -26,6 +26,12 @@ public:
     // The pointer moved over the panel or one of its controls.
     virtual void onPointerOver() = 0;
     virtual void onClientResized(int width, int height) = 0;
+    // The panel's outer rectangle moved (WM_MOVE).
+    virtual void onMoved() = 0;
+    // The splitter bar is being dragged; its new top in client pixels.
+    virtual void onSplitterDragged(int top) = 0;
+    // WM_DPICHANGED: the new DPI and the outer rectangle the system proposes.
+    virtual void onDpiChanged(int dpi, const Rect& suggested) = 0;
     // A notification of the command tree; nullopt leaves it to the default handling.
     virtual std::optional<LRESULT> onTreeNotify(const NMHDR& header) = 0;
     // WM_RENDERFORMAT, WM_RENDERALLFORMATS, WM_DESTROYCLIPBOARD: the panel owns
@@ -50,6 +56,8 @@ public:
     // Puts a procedure in front of the panel's own that reports the pointer.
     void watchPointer();
     void addTrayIcon();
+    // The tray menu at the pointer; the chosen item arrives as WM_COMMAND.
+    void popUpTrayMenu();
     void placeControls(const ControlPlaces& places);
     // "命令(&M)" as the tree's context menu, at a screen point.
     void popUpCommandMenu(Point screen);
@@ -70,6 +78,8 @@ private:
     std::optional<LRESULT> onNotify(const NMHDR& header);
     void createControls(HINSTANCE instance);
     void popUp(HMENU menu, POINT screen);
+    // The tree's and the info box's font, made for `dpi`.
+    void useControlsFontFor(UINT dpi);
 
     PanelListener* listener_ = nullptr;
     HWND window_ = nullptr;
@@ -82,6 +92,9 @@ private:
     HMENU infoBoxMenu_ = nullptr;
     HACCEL accelerators_ = nullptr;
     HFONT font_ = nullptr;
+    // The controls' font after the panel moved to a monitor of another DPI;
+    // font_ stays as it is, since other windows share it.
+    HFONT controlsFont_ = nullptr;
     HIMAGELIST treeImages_ = nullptr;
     HICON bigIcon_ = nullptr;
     HICON smallIcon_ = nullptr;

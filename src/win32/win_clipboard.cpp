@@ -134,12 +134,13 @@ void WinClipboard::restore(const ClipboardSnapshot& snapshot) {
     CloseClipboard();
 }
 
-bool WinClipboard::offerText(const std::string& utf8) {
+bool WinClipboard::offerText(const std::string& utf8, const ClipboardSnapshot& userContent) {
     if (!open()) return false;
     // Emptying makes the panel the owner; if it already was, this sends it
     // WM_DESTROYCLIPBOARD, which drops the previous offer: set the new one after.
     EmptyClipboard();
     offered_ = toUtf16(utf8);
+    userContent_ = userContent;
     offerPending_ = true;
     offerTaken_ = false;
     // Null data is delayed rendering: the system asks the owner with
@@ -181,15 +182,17 @@ bool WinClipboard::handleMessage(UINT message, WPARAM wParam, LPARAM) {
             if (renderOffer(static_cast<UINT>(wParam))) offerTaken_ = true;
             return true;
         case WM_RENDERALLFORMATS:
-            // The panel's window is going away while the offer is still
-            // unrendered: leave the text behind, unless another program has
-            // taken the clipboard over meanwhile.
+            // The panel's window is going away in the middle of a paste, the
+            // offer still unrendered: what the user had goes back, so a paste
+            // that comes late gets the user's content, never an empty
+            // clipboard. Not when another program has taken the clipboard over.
             if (offerPending_ && OpenClipboard(owner_)) {
                 if (GetClipboardOwner() == owner_) {
-                    renderOffer(CF_UNICODETEXT);
-                    renderOffer(CF_TEXT);
+                    EmptyClipboard();
+                    for (const auto& format : userContent_.formats) putFormat(format);
                 }
                 CloseClipboard();
+                offerPending_ = false;
             }
             return true;
         case WM_DESTROYCLIPBOARD:

@@ -22,7 +22,7 @@ public:
 
     ClipboardSnapshot save() override;
     void restore(const ClipboardSnapshot& snapshot) override;
-    bool offerText(const std::string& utf8) override;
+    bool offerText(const std::string& utf8, const ClipboardSnapshot& userContent) override;
     bool offeredTextTaken() override;
 
     // True when the message was a clipboard-owner message it handled; the
@@ -35,6 +35,7 @@ private:
 
     HWND owner_;
     std::wstring offered_;
+    ClipboardSnapshot userContent_;
     bool offerPending_ = false;
     bool offerTaken_ = false;
 };

@@ -2,7 +2,7 @@
 
 #include <windows.h>
 
-#include "shell/command_line.h"
+#include "shell/single_instance.h"
 #include "win32/win_text.h"
 
 namespace quorvane::win32 {
@@ -29,7 +29,7 @@ void WinCommandLineHost::writeErrorLine(const std::string& line) {
 }
 
 bool WinCommandLineHost::panelRunning() {
-    HANDLE mutex = OpenMutexW(SYNCHRONIZE, FALSE, toUtf16(shell::kPanelMutexName).c_str());
+    HANDLE mutex = OpenMutexW(SYNCHRONIZE, FALSE, toUtf16(shell::panelMutexName(runDirectory_)).c_str());
     if (mutex == nullptr) return false;
     CloseHandle(mutex);
     return true;

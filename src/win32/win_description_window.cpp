@@ -30,7 +30,7 @@ WinDescriptionWindow::~WinDescriptionWindow() {
     if (ownFont_ != nullptr) DeleteObject(ownFont_);
 }
 
-void WinDescriptionWindow::load() {
+void WinDescriptionWindow::load(int width, int height) {
     if (window_ != nullptr ||
         !registerWindowClass(instance_, kWindowClass, &ownedWindowProc<WinDescriptionWindow>,
                              LoadCursorW(nullptr, IDC_ARROW), reinterpret_cast<HBRUSH>(COLOR_WINDOW + 1)))
@@ -39,9 +39,8 @@ void WinDescriptionWindow::load() {
     // Not a child: with a parent handle and no WS_CHILD, `owner_` owns it, so
     // it stays above the panel, is hidden with it and is destroyed with it.
     CreateWindowExW(WS_EX_TOOLWINDOW, kWindowClass, caption.c_str(),
-                    WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_THICKFRAME | WS_CLIPCHILDREN, 0, 0,
-                    shell::kDescriptionWindowWidth, shell::kDescriptionWindowHeight, owner_, nullptr, instance_,
-                    this);
+                    WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_THICKFRAME | WS_CLIPCHILDREN, 0, 0, width,
+                    height, owner_, nullptr, instance_, this);
 }
 
 void WinDescriptionWindow::moveTo(Point topLeft) {

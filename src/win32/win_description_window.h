@@ -30,13 +30,9 @@ public:
     // called when it goes with its owner.
     void setClosingHandler(std::function<void()> closing) { closing_ = std::move(closing); }
 
-    // Null while not loaded.
-    HWND handle() const { return window_; }
-    HWND textBox() const { return textBox_; }
-
     // DescriptionWindowView
     bool isLoaded() override { return window_ != nullptr; }
-    void load() override;
+    void load(int width, int height) override;
     void moveTo(Point topLeft) override;
     void show() override;
     void setText(const std::string& utf8) override;

@@ -5,18 +5,27 @@
 #endif
 #include <windows.h>
 
+#include <imm.h>
+
 #include "win32/win_text.h"
 
 namespace quorvane::win32 {
 
 namespace {
 
+// How long a question to another program's input method may take: asked
+// from inside the keyboard hook, where every key waits for the answer.
+constexpr UINT kInputMethodAnswerMs = 20;
+// Questions of WM_IME_CONTROL (IMC_GETCONVERSIONMODE, IMC_GETOPENSTATUS in
+// the Windows SDK; mingw's imm.h lacks them).
+constexpr WPARAM kAskConversionMode = 0x0001;
+constexpr WPARAM kAskOpenStatus = 0x0005;
+
 HWND toHwnd(WindowHandle window) { return reinterpret_cast<HWND>(window); }
 WindowHandle toHandle(HWND window) { return reinterpret_cast<WindowHandle>(window); }
 
-// Focus and caret are per-thread input state: another thread's are only
-// visible to us while our input queue is attached to it. Attaching to our
-// own thread fails, and is not needed.
+// Sharing another thread's input state lets a call act as that thread (see
+// setForegroundWindow). Attaching to our own thread fails, and is not needed.
 class AttachedInput {
 public:
     explicit AttachedInput(DWORD otherThread)
@@ -29,18 +38,42 @@ public:
     AttachedInput(const AttachedInput&) = delete;
     AttachedInput& operator=(const AttachedInput&) = delete;
 
-    // True when the thread's input state is ours to read.
-    bool usable() const { return attached_ || other_ == self_; }
-
 private:
     DWORD self_;
     DWORD other_;
     bool attached_ = false;
 };
 
+Rect toRect(const RECT& r) { return {r.left, r.top, r.right - r.left, r.bottom - r.top}; }
+
+// EnumDisplayMonitors' callback: appends the monitor, or puts it first when it is the primary one.
+BOOL CALLBACK addMonitor(HMONITOR monitor, HDC, LPRECT, LPARAM list) {
+    MONITORINFO info{};
+    info.cbSize = sizeof info;
+    if (!GetMonitorInfoW(monitor, &info)) return TRUE;
+    auto& monitors = *reinterpret_cast<std::vector<Monitor>*>(list);
+    const Monitor each{toRect(info.rcMonitor), toRect(info.rcWork)};
+    if (info.dwFlags & MONITORINFOF_PRIMARY)
+        monitors.insert(monitors.begin(), each);
+    else
+        monitors.push_back(each);
+    return TRUE;
+}
+
 DWORD foregroundThread() {
     HWND foreground = GetForegroundWindow();
     return foreground ? GetWindowThreadProcessId(foreground, nullptr) : 0;
+}
+
+// The foreground thread's focus and caret, read without attaching to it:
+// attaching resets that thread's key state, and from inside the keyboard
+// hook a Shift held for the key being decided would be lost (a capital
+// typed as a small letter).
+bool foregroundThreadInfo(GUITHREADINFO& info) {
+    info = {};
+    info.cbSize = sizeof info;
+    const DWORD thread = foregroundThread();
+    return thread != 0 && GetGUIThreadInfo(thread, &info);
 }
 
 }  // namespace
@@ -61,8 +94,6 @@ WindowHandle WinDesktop::parent(WindowHandle window) { return toHandle(GetParent
 
 bool WinDesktop::isWindow(WindowHandle window) { return window != 0 && IsWindow(toHwnd(window)); }
 
-WindowHandle WinDesktop::foregroundWindow() { return toHandle(GetForegroundWindow()); }
-
 bool WinDesktop::setForegroundWindow(WindowHandle window) {
     // A background process is refused the foreground (the window only
     // flashes in the taskbar) unless it shares input with the thread that
@@ -72,26 +103,40 @@ bool WinDesktop::setForegroundWindow(WindowHandle window) {
 }
 
 WindowHandle WinDesktop::focusedWindowOfForegroundThread() {
-    const DWORD thread = foregroundThread();
-    if (thread == 0) return 0;
-    AttachedInput attached(thread);
-    if (!attached.usable()) return 0;
-    return toHandle(GetFocus());
+    GUITHREADINFO info;
+    return foregroundThreadInfo(info) ? toHandle(info.hwndFocus) : 0;
 }
 
 bool WinDesktop::caretScreenPosition(Point& screen) {
-    const DWORD thread = foregroundThread();
-    if (thread == 0) return false;
-    AttachedInput attached(thread);
-    if (!attached.usable()) return false;
-    // The caret position is in the client coordinates of the window that
-    // owns it, which is the focused one for an edit control.
-    HWND focus = GetFocus();
-    POINT caret{};
-    if (focus == nullptr || !GetCaretPos(&caret)) return false;
-    if (!ClientToScreen(focus, &caret)) return false;
+    GUITHREADINFO info;
+    if (!foregroundThreadInfo(info) || info.hwndCaret == nullptr) return false;
+    // In the client coordinates of the window that owns the caret.
+    POINT caret{info.rcCaret.left, info.rcCaret.top};
+    if (!ClientToScreen(info.hwndCaret, &caret)) return false;
     screen = Point{caret.x, caret.y};
     return true;
+}
+
+Point WinDesktop::clientToScreen(WindowHandle window, Point client) {
+    POINT point{client.x, client.y};
+    ClientToScreen(toHwnd(window), &point);
+    return {point.x, point.y};
+}
+
+bool WinDesktop::inputMethodComposes(WindowHandle window) {
+    // The default IME window answers for the input context of its thread,
+    // across processes. SMTO_BLOCK: no other key's hook call may run inside
+    // this wait and overtake the key being decided.
+    HWND ime = ImmGetDefaultIMEWnd(toHwnd(window));
+    if (ime == nullptr) return false;
+    const auto ask = [ime](WPARAM question, DWORD_PTR& answer) {
+        return SendMessageTimeoutW(ime, WM_IME_CONTROL, question, 0, SMTO_ABORTIFHUNG | SMTO_BLOCK,
+                                   kInputMethodAnswerMs, &answer) != 0;
+    };
+    DWORD_PTR open = 0;
+    DWORD_PTR mode = 0;
+    return ask(kAskOpenStatus, open) && open != 0 && ask(kAskConversionMode, mode) &&
+           (mode & IME_CMODE_NATIVE) != 0;
 }
 
 void WinDesktop::postCharByte(WindowHandle window, std::uint8_t byte) {
@@ -121,6 +166,15 @@ Point WinDesktop::cursorPosition() {
     return Point{cursor.x, cursor.y};
 }
 
-int WinDesktop::screenWidth() { return GetSystemMetrics(SM_CXSCREEN); }
+std::vector<Monitor> WinDesktop::monitors() {
+    std::vector<Monitor> found;
+    EnumDisplayMonitors(nullptr, nullptr, addMonitor, reinterpret_cast<LPARAM>(&found));
+    if (found.empty()) {
+        // No monitor enumerated (a session without a display): the primary screen.
+        const Rect screen{0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
+        found.push_back({screen, screen});
+    }
+    return found;
+}
 
 }  // namespace quorvane::win32

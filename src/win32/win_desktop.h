@@ -11,17 +11,18 @@ public:
     std::string className(WindowHandle window) override;
     WindowHandle parent(WindowHandle window) override;
     bool isWindow(WindowHandle window) override;
-    WindowHandle foregroundWindow() override;
     bool setForegroundWindow(WindowHandle window) override;
     WindowHandle focusedWindowOfForegroundThread() override;
     bool caretScreenPosition(Point& screen) override;
+    Point clientToScreen(WindowHandle window, Point client) override;
+    bool inputMethodComposes(WindowHandle window) override;
 
     void postCharByte(WindowHandle window, std::uint8_t byte) override;
     void sendKey(int virtualKey, bool down) override;
     bool keyIsDown(int virtualKey) override;
 
     Point cursorPosition() override;
-    int screenWidth() override;
+    std::vector<Monitor> monitors() override;
 };
 
 }  // namespace quorvane::win32

@@ -6,7 +6,9 @@
 #include <string>
 #include <vector>
 
+#include "platform/dpi_scale.h"
 #include "win32/owned_windows.h"
+#include "win32/win_dpi.h"
 #include "win32/win_text.h"
 
 namespace quorvane::win32 {
@@ -83,6 +85,12 @@ int itemId(const FormControl& control, std::size_t index) {
     return control.id > 0 ? control.id : kFirstLabelId + static_cast<int>(index);
 }
 
+// A link control shows the part of its text marked as a link.
+std::wstring controlText(FormControlKind kind, const std::string& text) {
+    if (kind == FormControlKind::Link) return L"<a>" + toUtf16(text) + L"</a>";
+    return toUtf16(text);
+}
+
 std::vector<WORD> buildTemplate(const FormSpec& spec) {
     TemplateWriter out;
     // No DS_SETFONT: the owner's font is given to each control instead, and
@@ -121,7 +129,7 @@ std::vector<WORD> buildTemplate(const FormSpec& spec) {
         } else {
             out.text(item.name);
         }
-        out.text(toUtf16(control.text));
+        out.text(controlText(control.kind, control.text));
         out.word(0);  // no creation data
     }
     return out.take();
@@ -130,14 +138,22 @@ std::vector<WORD> buildTemplate(const FormSpec& spec) {
 // One open form: the dialog window, its scale, and the view the controller works on.
 class OpenForm final : public FormView {
 public:
-    OpenForm(const FormSpec& spec, FormController& controller, HWND owner, HFONT font)
-        : spec_(spec), controller_(controller), owner_(owner), font_(font) {}
+    OpenForm(const FormSpec& spec, FormController& controller, HWND owner)
+        : spec_(spec), controller_(controller), owner_(owner), scale_(static_cast<int>(windowDpi(owner))),
+          font_(createMessageFontForDpi(static_cast<UINT>(scale_.dpi()))) {}
+    ~OpenForm() override {
+        if (font_ != nullptr) DeleteObject(font_);
+    }
+    OpenForm(const OpenForm&) = delete;
+    OpenForm& operator=(const OpenForm&) = delete;
 
     INT_PTR onMessage(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam);
 
     // FormView
     std::string text(int id) override { return toUtf8(windowText(item(id))); }
-    void setText(int id, const std::string& text) override { SetWindowTextW(item(id), toUtf16(text).c_str()); }
+    void setText(int id, const std::string& text) override {
+        SetWindowTextW(item(id), controlText(kindOf(id), text).c_str());
+    }
     bool isChecked(int id) override { return IsDlgButtonChecked(dialog_, id) == BST_CHECKED; }
     void setChecked(int id, bool checked) override {
         const bool radio = (GetWindowLongPtrW(item(id), GWL_STYLE) & BS_TYPEMASK) == BS_AUTORADIOBUTTON;
@@ -163,6 +179,7 @@ public:
     void setFocus(int id) override {
         // Through the dialog manager, so the default button follows the focus.
         SendMessageW(dialog_, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(item(id)), TRUE);
+        focusPlaced_ = true;
     }
     void setEnabled(int id, bool enabled) override { EnableWindow(item(id), enabled ? TRUE : FALSE); }
     void setCaption(const std::string& caption) override { SetWindowTextW(dialog_, toUtf16(caption).c_str()); }
@@ -187,8 +204,8 @@ private:
             if (control.id == id) return control.kind;
         return FormControlKind::Label;
     }
-    int scaled(int pixels) const { return MulDiv(pixels, dpi_, 96); }
-    int unscaled(int pixels) const { return MulDiv(pixels, 96, dpi_); }
+    int scaled(int designed) const { return scale_.toPixels(designed); }
+    int unscaled(int pixels) const { return scale_.toDesigned(pixels); }
     void initialise(HWND dialog);
     void reportSize() {
         RECT client{};
@@ -199,16 +216,14 @@ private:
     const FormSpec& spec_;
     FormController& controller_;
     HWND owner_;
+    DpiScale scale_;
     HFONT font_;
     HWND dialog_ = nullptr;
-    int dpi_ = 96;
+    bool focusPlaced_ = false;
 };
 
 void OpenForm::initialise(HWND dialog) {
     dialog_ = dialog;
-    const HDC screen = GetDC(owner_);
-    dpi_ = GetDeviceCaps(screen, LOGPIXELSX);
-    ReleaseDC(owner_, screen);
     for (std::size_t index = 0; index < spec_.controls.size(); ++index) {
         const FormControl& control = spec_.controls[index];
         const int id = itemId(control, index);
@@ -227,7 +242,8 @@ INT_PTR OpenForm::onMessage(HWND dialog, UINT message, WPARAM wParam, LPARAM lPa
     switch (message) {
         case WM_INITDIALOG:
             initialise(dialog);
-            return TRUE;  // focus goes to the first Tab stop, unless the controller moved it
+            // TRUE gives the first Tab stop the focus; FALSE keeps where the controller put it.
+            return focusPlaced_ ? FALSE : TRUE;
         case WM_COMMAND: {
             const int id = LOWORD(wParam);
             // Esc and the close box arrive as IDCANCEL, like a "取消" button.
@@ -274,7 +290,7 @@ INT_PTR CALLBACK dialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lPa
 
 void WinFormHost::run(const FormSpec& spec, FormController& controller) {
     const std::vector<WORD> dialogTemplate = buildTemplate(spec);
-    OpenForm form(spec, controller, owner_, font_);
+    OpenForm form(spec, controller, owner_);
     DialogBoxIndirectParamW(GetModuleHandleW(nullptr), reinterpret_cast<LPCDLGTEMPLATEW>(dialogTemplate.data()),
                             owner_, dialogProc, reinterpret_cast<LPARAM>(&form));
 }

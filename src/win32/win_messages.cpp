@@ -64,7 +64,7 @@ MessageAnswer WinMessages::show(const std::string& text, MessageIcon icon, const
 
 std::optional<std::string> WinMessages::askText(const std::string& prompt) {
     InputBox box;
-    WinFormHost(owner_, font_).run(inputBox(prompt), box);
+    WinFormHost(owner_).run(inputBox(prompt), box);
     return box.answer;
 }
 

@@ -9,12 +9,9 @@ namespace quorvane::win32 {
 // the panel and placed over it.
 class WinMessages final : public Messages {
 public:
-    // The panel, once it exists, and the font of the input box. A box shown
-    // while a dialog of the panel is open belongs to that dialog.
-    void setOwner(HWND owner, HFONT font) {
-        owner_ = owner;
-        font_ = font;
-    }
+    // The panel, once it exists. A box shown while a dialog of the panel is
+    // open belongs to that dialog.
+    void setOwner(HWND owner) { owner_ = owner; }
 
     MessageAnswer show(const std::string& text, MessageIcon icon, const std::string& title,
                        MessageButtons buttons) override;
@@ -22,7 +19,6 @@ public:
 
 private:
     HWND owner_ = nullptr;
-    HFONT font_ = nullptr;
 };
 
 }  // namespace quorvane::win32

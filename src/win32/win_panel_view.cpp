@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include "win32/main_panel.h"
+#include "win32/win_dpi.h"
 
 namespace quorvane::win32 {
 namespace {
@@ -24,6 +25,10 @@ void WinPanelView::setBounds(const Rect& b) {
 
 bool WinPanelView::isMinimized() {
     return IsIconic(panel_.hwnd()) != FALSE;
+}
+
+bool WinPanelView::isMaximized() {
+    return IsZoomed(panel_.hwnd()) != FALSE;
 }
 
 bool WinPanelView::hasNormalFrame() {
@@ -58,6 +63,19 @@ void WinPanelView::show() {
     ShowWindow(panel_.hwnd(), SW_SHOW);
 }
 
+void WinPanelView::restore() {
+    ShowWindow(panel_.hwnd(), SW_RESTORE);
+}
+
+void WinPanelView::close() {
+    // Posted: the shut-down runs from the message loop, not inside the menu command that asked for it.
+    PostMessageW(panel_.hwnd(), WM_CLOSE, 0, 0);
+}
+
+int WinPanelView::dpi() {
+    return static_cast<int>(windowDpi(panel_.hwnd()));
+}
+
 void WinPanelView::bringToFront() {
     SetForegroundWindow(panel_.hwnd());
 }
@@ -86,6 +104,10 @@ void WinPanelView::watchPointer() {
 
 void WinPanelView::addTrayIcon() {
     panel_.addTrayIcon();
+}
+
+void WinPanelView::popUpTrayMenu() {
+    panel_.popUpTrayMenu();
 }
 
 }  // namespace quorvane::win32

@@ -13,12 +13,16 @@ public:
     Rect bounds() override;
     void setBounds(const Rect& bounds) override;
     bool isMinimized() override;
+    bool isMaximized() override;
     bool hasNormalFrame() override;
     void setNormalFrame(bool normal) override;
     bool isTopmost() override;
     void setTopmost(bool topmost) override;
     bool isVisible() override;
     void show() override;
+    void restore() override;
+    void close() override;
+    int dpi() override;
     void bringToFront() override;
     bool menuChecked(int commandId) override;
     void setMenuChecked(int commandId, bool checked) override;
@@ -26,6 +30,7 @@ public:
     void popUpCommandMenu(Point screen) override;
     void watchPointer() override;
     void addTrayIcon() override;
+    void popUpTrayMenu() override;
 
 private:
     MainPanel& panel_;

@@ -7,9 +7,10 @@ namespace quorvane::win32 {
 
 // Registers the class once per process; true when it exists afterwards.
 inline bool registerWindowClass(HINSTANCE instance, const wchar_t* name, WNDPROC procedure, HCURSOR cursor,
-                                HBRUSH background) {
+                                HBRUSH background, UINT style = 0) {
     WNDCLASSEXW windowClass{};
     windowClass.cbSize = sizeof windowClass;
+    windowClass.style = style;
     windowClass.lpfnWndProc = procedure;
     windowClass.hInstance = instance;
     windowClass.hCursor = cursor;

@@ -95,6 +95,24 @@ TEST_F(DeliveryTest, AnEditorTappedIntoReceivesTheTemplate) {
     EXPECT_TRUE(ide.pastes(IdeWindow::Edit).empty());
 }
 
+// The panel closed in the middle of a paste: the editor that asks late gets
+// what the user had on the clipboard, and it stays there, never emptied.
+TEST_F(DeliveryTest, ClosingThePanelDuringAPasteLeavesTheUsersClipboard) {
+    ASSERT_NE(startPanel(), nullptr);
+    FakeIde& ide = startFakeIde({.slowPaste = true});
+    ASSERT_TRUE(ide.clickInto(IdeWindow::Edit));
+    const std::string users = "the user's own text";
+    ASSERT_TRUE(setClipboardText(users));
+
+    insertWhile();
+    // The offer stands once the panel owns the clipboard; the slow editor asks 200 ms after Ctrl+V.
+    ASSERT_TRUE(waitUntil([&] { return GetClipboardOwner() == app().panel(); }));
+    ASSERT_TRUE(app().closePanel());
+    ASSERT_TRUE(ide.waitForPastes(IdeWindow::Edit, 1));
+    EXPECT_EQ(onlyPaste(ide, IdeWindow::Edit), users);
+    EXPECT_EQ(clipboardText(), users);
+}
+
 // A picture alone on the clipboard comes back alone: no text is left behind.
 TEST_F(DeliveryTest, APictureOnTheClipboardComesBackUnchangedAndWithoutText) {
     ASSERT_NE(startPanel(), nullptr);

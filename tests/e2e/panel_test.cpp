@@ -1,7 +1,10 @@
 // The panel's own window: its menu bar.
 #include <vector>
 
+#include "harness/delivery_driver.h"
 #include "harness/e2e_test.h"
+#include "shell/about_window.h"
+#include "shell/menu_layout.h"
 
 namespace quorvane::e2e {
 namespace {
@@ -33,6 +36,20 @@ TEST_F(PanelTest, MenuBarOpensFourMenusByTheirMnemonicsInOrder) {
         ASSERT_TRUE(waitForGone(popup));
     }
     for (size_t i = 1; i < lefts.size(); ++i) EXPECT_LT(lefts[i - 1], lefts[i]) << "menu " << i;
+    ASSERT_TRUE(app().closePanel());
+}
+
+// The version shown is the one the exe's own version resource holds.
+TEST_F(PanelTest, AboutShowsTheVersionOfTheExe) {
+    const HWND panel = startPanel();
+    ASSERT_NE(panel, nullptr);
+    chooseMenuCommand(panel, shell::commandId(shell::MenuCommand::About));
+    const HWND about = waitForDialog(app(), "关于");
+    ASSERT_NE(about, nullptr);
+    EXPECT_NE(findChild(about, "Static", "版本：1.0.0.0"), nullptr);
+    EXPECT_EQ(descendantsOfClass(about, "SysLink").size(), 2u);
+    ASSERT_TRUE(clickDialogButton(about, shell::about_ids::Ok));
+    ASSERT_TRUE(waitForGone(about));
     ASSERT_TRUE(app().closePanel());
 }
 

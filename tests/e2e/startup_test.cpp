@@ -90,5 +90,21 @@ TEST_F(StartupTest, LibraryWithAnotherPasswordEndsTheProgramAndStaysAsItWas) {
     EXPECT_EQ(left, (std::vector<std::string>{"Cmlsjk.mdb", "cwd", "quorvane.exe"})) << "stray files";
 }
 
+// One panel per library: a second start calls the running one to the front
+// and ends, so no two panels write the same library from stale trees.
+TEST_F(StartupTest, ASecondStartOnTheSameLibraryCallsTheRunningPanelUpAndEnds) {
+    const HWND panel = startPanel();
+    ASSERT_NE(panel, nullptr);
+    FakeIde& ide = startFakeIde();
+    ASSERT_TRUE(bringToFront(ide.frame()));
+
+    Process second = Process::start(app().runDirectory() / "quorvane.exe", {}, app().workingDirectory());
+    ASSERT_TRUE(second.waitForExit());
+    EXPECT_EQ(second.exitCode(), 0u);
+    EXPECT_TRUE(waitUntil([panel] { return GetForegroundWindow() == panel; })) << "the running panel came to the front";
+    EXPECT_TRUE(app().process().running());
+    ASSERT_TRUE(app().closePanel());
+}
+
 }  // namespace
 }  // namespace quorvane::e2e

@@ -227,6 +227,7 @@ TEST(TextDelivery, PasteLeavesTheUsersClipboardAsItWas) {
         w.settle();
         EXPECT_EQ(w.clipboard.pastes, std::vector<std::string>{"while()\r\n{\r\n\t\r\n}\r\n"});
         EXPECT_EQ(w.clipboard.content, c.before);
+        EXPECT_EQ(w.clipboard.putBackOnExit, c.before) << "what a program ending mid-paste leaves";
         EXPECT_EQ(keyPresses(w.desktop), kCtrlV);
         EXPECT_TRUE(w.desktop.posted.empty());
     }

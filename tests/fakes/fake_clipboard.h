@@ -43,7 +43,8 @@ public:
         content = snapshot;
         offered_.reset();
     }
-    bool offerText(const std::string& utf8) override {
+    bool offerText(const std::string& utf8, const ClipboardSnapshot& userContent) override {
+        putBackOnExit = userContent;
         calls.push_back({CallKind::Offer, now()});
         if (openFails) return false;
         content = holding({format(kText, utf8)});
@@ -83,6 +84,8 @@ public:
     }
 
     ClipboardSnapshot content;
+    // What the last offer would leave on the clipboard if the program ended under it.
+    ClipboardSnapshot putBackOnExit;
     // The clipboard is held by another program: nothing can be read or written.
     bool openFails = false;
     std::vector<Call> calls;

@@ -11,7 +11,8 @@ namespace quorvane::fakes {
 class FakeDescriptionWindowView : public DescriptionWindowView {
 public:
     bool isLoaded() override { return loaded; }
-    void load() override {
+    void load(int width, int height) override {
+        size = {0, 0, width, height};
         loaded = true;
         shown = false;
         placeWhenShown.reset();
@@ -29,6 +30,7 @@ public:
     void destroy() { loaded = shown = false; }
 
     bool loaded = false;
+    Rect size;
     bool shown = false;
     int loads = 0;
     std::vector<Point> moves;

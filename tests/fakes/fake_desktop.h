@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <functional>
 #include <map>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -66,7 +67,6 @@ public:
         const auto found = windows.find(window);
         return found != windows.end() && found->second.alive;
     }
-    WindowHandle foregroundWindow() override { return foreground; }
     bool setForegroundWindow(WindowHandle window) override {
         foregroundCalls.push_back({window, now()});
         foreground = window;
@@ -76,6 +76,14 @@ public:
     bool caretScreenPosition(Point& screen) override {
         screen = caret;
         return hasCaret;
+    }
+    Point clientToScreen(WindowHandle window, Point client) override {
+        const Point origin = clientOrigins[window];
+        return {origin.x + client.x, origin.y + client.y};
+    }
+    bool inputMethodComposes(WindowHandle window) override {
+        ++inputMethodQueries;
+        return composing.count(window) != 0;
     }
 
     void postCharByte(WindowHandle window, std::uint8_t byte) override {
@@ -90,7 +98,7 @@ public:
     bool keyIsDown(int virtualKey) override { return keysDown[virtualKey]; }
 
     Point cursorPosition() override { return cursor; }
-    int screenWidth() override { return screenWidthPixels; }
+    std::vector<Monitor> monitors() override { return displays; }
 
     // The posted bytes alone, for comparing with expected text.
     std::string postedText() const {
@@ -106,13 +114,18 @@ public:
     WindowHandle focused = 0;
     Point caret;
     bool hasCaret = false;
-    int screenWidthPixels = 1280;
+    // One 1280 x 800 monitor with a taskbar along its bottom, unless a test sets others.
+    std::vector<Monitor> displays{{{0, 0, 1280, 800}, {0, 0, 1280, 770}}};
+    std::map<WindowHandle, Point> clientOrigins;
+    // Windows whose input method is open in its native mode.
+    std::set<WindowHandle> composing;
     std::function<void()> onCtrlV;
 
     std::vector<PostedByte> posted;
     std::vector<KeyEvent> keys;
     std::vector<ForegroundCall> foregroundCalls;
     int classNameReads = 0;
+    int inputMethodQueries = 0;
 
 private:
     std::uint32_t now() { return clock_ ? clock_->tickCount() : 0; }

@@ -15,19 +15,18 @@ class LibraryRows {
 public:
     explicit LibraryRows(store::RecordStore& db) : db_(db) {}
 
-    void category(const std::string& name, const std::string& number, const std::string& parent,
+    // Each is a test failure when the row could not be written, and says so.
+    bool category(const std::string& name, const std::string& number, const std::string& parent,
                   const std::string& description = "") {
-        EXPECT_TRUE(insert("分类表", "分类名,序号,父类,说明", {name, number, parent, store::escapeDescription(description)}))
-            << name;
+        return insert("分类表", "分类名,序号,父类,说明", {name, number, parent, store::escapeDescription(description)});
     }
-    void command(const std::string& name, const std::string& chineseName, const std::string& category,
+    bool command(const std::string& name, const std::string& chineseName = "", const std::string& category = "1",
                  const std::string& description = "") {
-        EXPECT_TRUE(insert("命令库", "命令名,中文名,分类,说明",
-                           {name, chineseName, category, store::escapeDescription(description)}))
-            << name;
+        return insert("命令库", "命令名,中文名,分类,说明",
+                      {name, chineseName, category, store::escapeDescription(description)});
     }
-    void hint(const std::string& word, const std::string& description = "") {
-        EXPECT_TRUE(insert("命令表", "命令,说明", {word, description})) << word;
+    bool hint(const std::string& word, const std::string& description = "") {
+        return insert("命令表", "命令,说明", {word, description});
     }
 
 private:
@@ -37,7 +36,9 @@ private:
             if (!quoted.empty()) quoted += ',';
             quoted += store::sqlQuote(value);
         }
-        return db_.Insert(table, fields, quoted);
+        const bool written = db_.Insert(table, fields, quoted);
+        EXPECT_TRUE(written) << "could not write into " << table << ": " << *values.begin();
+        return written;
     }
 
     store::RecordStore& db_;

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "editing_helpers.h"
+#include "fakes/damaged_page.h"
 #include "fakes/file_bytes.h"
 #include "store/library_backup.h"
 #include "tree/library_document.h"
@@ -159,6 +160,31 @@ TEST_F(RestoreOffer, NoEndsTheProgramAndTouchesNothing) {
     EXPECT_EQ(w.messages.shown.size(), 1u);
     EXPECT_TRUE(fakes::readBytes(w.libraryPath()) == damaged);
     EXPECT_FALSE(fs::exists(w.dir / "Cmlsjk-damaged-1.mdb"));
+    EXPECT_FALSE(w.panelView.visible);
+}
+
+// A library that opens but fails the engine's check: the tree may already
+// hold part of it, so after the restore the program ends and is started again.
+TEST(RestoreOfADamagedLibrary, PutsTheBackupInPlaceAndEndsTheProgram) {
+    PanelWorld w;
+    w.rows.category("容器", "1", "0");
+    ASSERT_TRUE(w.control.execute("begin"));
+    for (int i = 0; i < 2000; ++i) w.rows.command("c" + std::to_string(i), "", "1", std::string(200, 'd'));
+    ASSERT_TRUE(w.control.execute("commit"));
+    w.db.Close();
+    store::LibraryBackups(w.libraryPath(), store::kLibraryPassword).backUp({2024, 3, 1, 8, 0, 0}, false);
+    ASSERT_TRUE(fakes::damageMiddleOf(w.libraryPath(), "命令库"));
+    const std::string damaged = fakes::readBytes(w.libraryPath());
+
+    EXPECT_FALSE(w.start());
+    ASSERT_EQ(w.messages.shown.size(), 2u);
+    EXPECT_EQ(w.messages.shown[0].text, "命令数据库已损坏\r\n" + w.libraryPath().string() +
+                                            "\r\n\r\n是否用最新的备份 Cmlsjk-20240301-080000.mdb 恢复命令数据库？\r\n"
+                                            "现在的文件不会删除，会改名保存在原处。");
+    EXPECT_EQ(w.messages.shown[1].text, "已用备份 Cmlsjk-20240301-080000.mdb 恢复命令数据库。\r\n"
+                                        "原来的文件已改名为 Cmlsjk-damaged-1.mdb。\r\n请重新启动 Quorvane。");
+    EXPECT_TRUE(fakes::readBytes(w.dir / "Cmlsjk-damaged-1.mdb") == damaged);
+    EXPECT_EQ(categoriesIn(w.libraryPath()), Names{"容器"});
     EXPECT_FALSE(w.panelView.visible);
 }
 

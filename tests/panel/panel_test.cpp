@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "fakes/unprivileged.h"
 #include "panel_world.h"
 #include "shell/description_window.h"
 #include "shell/lifecycle.h"
@@ -72,6 +73,20 @@ TEST(PanelStartUp, AMissingLibraryIsCreatedAndTheTreeIsEmpty) {
     EXPECT_TRUE(w.panelView.visible);
 }
 
+TEST(PanelStartUp, ALibraryThatCannotBeWrittenIsToldInTheInfoBox) {
+    PanelWorld w;
+    w.db.Close();
+    namespace fs = std::filesystem;
+    fs::permissions(w.dir.path(), fs::perms::all);
+    fs::permissions(w.libraryPath(), fs::perms::owner_read | fs::perms::others_read);
+    {
+        fakes::Unprivileged asNobody;
+        ASSERT_TRUE(w.start());
+        w.panel->shutDown();
+    }
+    EXPECT_EQ(w.infoBox.text, shell::kReadOnlyLibraryText + w.libraryPath().string());
+}
+
 TEST(PanelShutDown, StopsTheTimersAndTheHookAndSavesTheSelectedCategoryOnce) {
     PanelWorld w;
     seedTwoCategories(w);
@@ -110,8 +125,8 @@ TEST(PanelEvents, ThePressTheHookSawChoosesTheEditorThatReceivesText) {
 // not built yet (and then does nothing at all).
 TEST(PanelMenus, EveryMenuCommandReachesItsFeature) {
     const std::set<MenuCommand> notBuiltYet = {
-        MenuCommand::OpenSettings,           MenuCommand::AddCommandHint,
-        MenuCommand::ToggleCommandHints, MenuCommand::ToggleCursorTracking, MenuCommand::About,
+        MenuCommand::OpenSettings, MenuCommand::AddCommandHint, MenuCommand::ToggleCommandHints,
+        MenuCommand::ToggleCursorTracking,
     };
     // What the user sees of each built command, in the world after it ran.
     const auto pasted = [](const char* text) {
@@ -159,6 +174,10 @@ TEST(PanelMenus, EveryMenuCommandReachesItsFeature) {
         {MenuCommand::SelectAllCopy,
          [](PanelWorld& w) { return w.infoBox.calls == std::vector<std::string>{"selectAll", "copy"}; }},
         {MenuCommand::ShowInNewWindow, [](PanelWorld& w) { return w.descriptionWindow.shown; }},
+        {MenuCommand::About, opened("关于")},
+        {MenuCommand::TrayShow,
+         [](PanelWorld& w) { return w.panelView.visible && w.panelView.broughtToFront == 1; }},
+        {MenuCommand::TrayExit, [](PanelWorld& w) { return w.panelView.closeRequests == 1; }},
     };
 
     std::vector<MenuCommand> all;
@@ -170,6 +189,7 @@ TEST(PanelMenus, EveryMenuCommandReachesItsFeature) {
     };
     for (const shell::Menu& menu : shell::menuBar()) collect(menu.entries);
     collect(shell::infoBoxMenu().entries);
+    collect(shell::trayMenu().entries);
 
     for (const MenuCommand command : all) {
         SCOPED_TRACE(shell::commandId(command));

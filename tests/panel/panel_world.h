@@ -15,9 +15,12 @@
 #include "fakes/fake_desktop.h"
 #include "fakes/fake_file_dialogs.h"
 #include "fakes/fake_form_host.h"
+#include "fakes/fake_hint_popup_view.h"
+#include "fakes/fake_keyboard_hook.h"
 #include "fakes/fake_messages.h"
 #include "fakes/fake_mouse_hook.h"
 #include "fakes/fake_panel_view.h"
+#include "fakes/fake_system_shell.h"
 #include "fakes/fake_text_codec.h"
 #include "fakes/fake_tree_control.h"
 #include "fakes/fake_wall_clock.h"
@@ -43,6 +46,13 @@ public:
         }
         // What a focused editor does on Ctrl+V: it takes the clipboard's text.
         desktop.onCtrlV = [this] { clipboard.paste(); };
+        // The panel's moves and resizes reach the core as the window layer reports them.
+        panelView.onMoved = [this] {
+            if (panel) panel->onPositionChanged();
+        };
+        panelView.onResized = [this] {
+            if (panel) panel->onClientResized(panelView.rect.width, panelView.rect.height);
+        };
         if (library == Library::Empty) {
             EXPECT_TRUE(store::createLibrary(libraryPath(), store::kLibraryPassword));
             EXPECT_TRUE(db.Open(control, libraryPath(), store::kLibraryPassword));
@@ -56,9 +66,11 @@ public:
     bool start() {
         panel = std::make_unique<shell::Panel>(
             dir.path(), shell::PanelPlatform{desktop, clipboard, clock, codec, messages, panelView, tree, infoBox,
-                                             descriptionWindow, forms, mouseHook, timers, wallClock,
-                                             fileDialogs});
+                                             descriptionWindow, forms, mouseHook, system, timers, keyboardHook,
+                                             hintPopup, wallClock, fileDialogs});
         tree.events = &panel->treeEvents();
+        // The first layout, as the window layer reports the client area it was created with.
+        panel->onClientResized(panelView.rect.width, panelView.rect.height);
         return panel->startUp();
     }
 
@@ -101,6 +113,9 @@ public:
     fakes::FakeDescriptionWindowView descriptionWindow;
     fakes::FakeFormHost forms;
     fakes::FakeMouseHook mouseHook;
+    fakes::FakeSystemShell system;
+    fakes::FakeKeyboardHook keyboardHook;
+    fakes::FakeHintPopupView hintPopup;
     shell::PanelTimers timers{};
     fakes::FakeWallClock wallClock;
     fakes::FakeFileDialogs fileDialogs;

@@ -25,6 +25,8 @@ struct Outcome {
     bool addChineseName = false;
     int shrinkSpeed = 100;
     int shrinkStep = 300;
+    bool hintsChecked = false;
+    bool cursorTrackingChecked = true;
 };
 
 class StartupSettingsTest : public ::testing::Test {
@@ -37,7 +39,10 @@ protected:
         std::ifstream in(path, std::ios::binary);
         return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
     }
-    void apply() { applyStartupSettings(settings, panel, options, geometry); }
+    void apply() {
+        applyStartupSettings(
+            settings, items, [this] { ++popupLoads; }, panel, options, geometry, scale);
+    }
     void expectOutcome(const Outcome& expected, const std::string& label) {
         EXPECT_EQ(panel.rect, expected.bounds) << label;
         EXPECT_EQ(panel.topmost, expected.topmost) << label;
@@ -48,6 +53,9 @@ protected:
         EXPECT_EQ(geometry.panelHeight, expected.bounds.height) << label;
         EXPECT_EQ(geometry.shrinkSpeed, expected.shrinkSpeed) << label;
         EXPECT_EQ(geometry.shrinkStep, expected.shrinkStep) << label;
+        EXPECT_EQ(panel.checks[items.commandHints], expected.hintsChecked) << label;
+        EXPECT_EQ(panel.checks[items.cursorTracking], expected.cursorTrackingChecked) << label;
+        EXPECT_EQ(popupLoads, 1) << label << ": the hint popup is loaded whatever the options say";
     }
 
     fakes::TempDir dir;
@@ -58,6 +66,9 @@ protected:
     fakes::FakePanelView panel;
     Options options;
     PanelGeometry geometry;
+    DpiScale scale;
+    const OptionMenuItems items{7, 8};
+    int popupLoads = 0;
 };
 
 TEST_F(StartupSettingsTest, WithoutAFileEverythingTakesItsDefault) {
@@ -92,8 +103,11 @@ TEST_F(StartupSettingsTest, FileValuesApplied) {
         {"stay on top", "[xitong]\nzzzq=真\n", {.topmost = true}},
         {"hints and Chinese names",
          "[xitong]\nmlts=真\ntstjzwm=真\n",
-         {.hintsEnabled = true, .addChineseName = true}},
-        {"only 真 turns hints on", "[xitong]\nmlts=1\ntstjzwm=true\nzzzq=yes\n", {}},
+         {.hintsEnabled = true, .addChineseName = true, .hintsChecked = true}},
+        {"caret tracking off", "[xitong]\ngbgz=假\n", {.cursorTrackingChecked = false}},
+        {"only 真 turns hints on",
+         "[xitong]\nmlts=1\ntstjzwm=true\nzzzq=yes\ngbgz=1\n",
+         {.cursorTrackingChecked = false}},
         {"keys are found whatever their case", "[XITONG]\nZZZQ=真\n", {.topmost = true}},
         {"panel keys in the options section do not count", "[xitong]\n宽度=300\n", {}},
     };
@@ -102,17 +116,48 @@ TEST_F(StartupSettingsTest, FileValuesApplied) {
         panel = {};
         options = {};
         geometry = {};
+        popupLoads = 0;
         apply();
         expectOutcome(c.expected, c.name);
     }
 }
 
+// The file keeps designed sizes; the panel gets them in its monitor's pixels.
+// Its place is a screen position, not a size, and is taken as it is.
+TEST_F(StartupSettingsTest, TheRememberedSizeIsScaledToTheMonitorAndThePlaceIsNot) {
+    const struct {
+        int dpi;
+        const char* file;
+        Rect bounds;
+    } cases[] = {
+        {144, "", {50, 50, 365, 840}},
+        {120, "[shezhi]\n宽度=300\n高度=400\n横坐标=700\n纵坐标=9\n", {700, 9, 375, 500}},
+        {192, "[shezhi]\n宽度=0\n", {50, 50, 0, 1120}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.dpi);
+        putFile(c.file);
+        panel = {};
+        geometry = {};
+        scale = DpiScale(c.dpi);
+        apply();
+        EXPECT_EQ(panel.rect, c.bounds);
+        EXPECT_EQ(scale.toPixels(geometry.panelWidth), c.bounds.width);
+        EXPECT_EQ(scale.toPixels(geometry.panelHeight), c.bounds.height);
+        EXPECT_EQ(geometry.shrinkSpeed, 100) << "kept in designed units too";
+    }
+}
+
 // Only a true value acts; a false one leaves whatever state there is.
 TEST_F(StartupSettingsTest, AFalseValueTurnsNothingOff) {
-    putFile("[xitong]\nzdtjfh=假\nmlts=假\nzzzq=假\ntstjzwm=假\n");
+    putFile("[xitong]\nzdtjfh=假\nmlts=假\nzzzq=假\ntstjzwm=假\ngbgz=假\n");
     options = {.autoSemicolon = true, .hintsEnabled = true, .addChineseName = true};
     panel.topmost = true;
+    panel.checks[items.commandHints] = true;
+    panel.checks[items.cursorTracking] = true;
     apply();
+    EXPECT_TRUE(panel.checks[items.commandHints]);
+    EXPECT_TRUE(panel.checks[items.cursorTracking]);
     EXPECT_TRUE(options.autoSemicolon);
     EXPECT_TRUE(options.hintsEnabled);
     EXPECT_TRUE(options.addChineseName);

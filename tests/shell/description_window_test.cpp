@@ -31,17 +31,25 @@ protected:
     fakes::FakePanelView panel;
     fakes::FakeDescriptionWindowView window;
     fakes::FakeInfoBoxView infoBox;
-    DescriptionWindow descriptions{window, infoBox, panel, settingsFile};
+    DpiScale scale;
+    DescriptionWindow descriptions{window, infoBox, panel, settingsFile, scale};
 };
 
 TEST_F(DescriptionWindowTest, FirstShowLoadsBelowThePanelAndRemembersItOpen) {
     descriptions.show();
 
     EXPECT_EQ(window.loads, 1);
+    EXPECT_EQ(window.size, (Rect{0, 0, 600, 179}));
     EXPECT_TRUE(window.shown);
     // Placed before it is shown, so it never appears anywhere else first.
     EXPECT_EQ(window.placeWhenShown, (Point{50, 610}));
     EXPECT_EQ(remembered(), "真");
+}
+
+TEST_F(DescriptionWindowTest, ItsSizeFollowsThePanelsScale) {
+    scale = DpiScale(144);
+    descriptions.show();
+    EXPECT_EQ(window.size, (Rect{0, 0, 900, 269}));
 }
 
 TEST_F(DescriptionWindowTest, ShowingAnOpenWindowOnlyMovesItBelowThePanel) {
@@ -92,7 +100,7 @@ TEST_F(DescriptionWindowTest, ClosingRemembersItClosedAndTheNextShowLoadsItAgain
 TEST_F(DescriptionWindowTest, OpensAndClosesEvenWhenTheSettingsCannotBeWritten) {
     settings::IniFile unwritable{dir / "missing" / "mlkpz.ini", codec};
     settings::SettingsFile unwritableSettings{unwritable};
-    DescriptionWindow withoutSettings{window, infoBox, panel, unwritableSettings};
+    DescriptionWindow withoutSettings{window, infoBox, panel, unwritableSettings, scale};
 
     withoutSettings.show();
     EXPECT_TRUE(window.shown);
@@ -136,7 +144,7 @@ TEST_F(DescriptionWindowTest, InfoBoxMenuItems) {
     for (const Case& c : cases) {
         fakes::FakeInfoBoxView box;
         fakes::FakeDescriptionWindowView fresh;
-        DescriptionWindow subject{fresh, box, panel, settingsFile};
+        DescriptionWindow subject{fresh, box, panel, settingsFile, scale};
 
         EXPECT_EQ(subject.onInfoBoxMenu(c.command), c.handled) << commandId(c.command);
         EXPECT_EQ(box.calls, c.infoBoxCalls) << commandId(c.command);

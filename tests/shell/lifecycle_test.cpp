@@ -6,13 +6,16 @@
 #include <functional>
 #include <iterator>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
+#include "fakes/damaged_page.h"
 #include "fakes/fake_messages.h"
 #include "fakes/fake_panel_view.h"
 #include "fakes/fake_text_codec.h"
 #include "fakes/temp_dir.h"
+#include "fakes/unprivileged.h"
 #include "settings/ini_file.h"
 #include "store/library_file.h"
 
@@ -46,6 +49,7 @@ protected:
             log.push_back(life->commandDb().opened() ? "loadCommandTree" : "loadCommandTree without library");
             panelWhenTreeLoaded = panel.rect;
         };
+        seams.loadHintPopup = [this] { log.push_back("loadHintPopup"); };
         seams.installKeyboardWatcher = [this] { log.push_back("installKeyboardWatcher"); };
         seams.showDescriptionWindow = [this] { log.push_back("showDescriptionWindow"); };
         seams.expandPanel = [this](bool keepTimerStopped) {
@@ -102,7 +106,8 @@ TEST_F(LifecycleTest, FirstStartCreatesTheLibraryAndAppliesTheDefaults) {
 
     EXPECT_TRUE(messages.shown.empty());
     EXPECT_EQ(lifecycle.stage(), Lifecycle::Stage::Running);
-    EXPECT_EQ(log, (Log{"loadCommandTree", "installKeyboardWatcher", "watchPointer", "addTrayIcon"}));
+    EXPECT_EQ(log, (Log{"loadCommandTree", "loadHintPopup", "installKeyboardWatcher", "watchPointer",
+                        "addTrayIcon"}));
     // The tree is loaded before the settings move the panel.
     EXPECT_EQ(panelWhenTreeLoaded, (Rect{0, 0, 100, 100}));
     EXPECT_EQ(panel.rect, (Rect{50, 50, 243, 560}));
@@ -210,6 +215,79 @@ TEST_F(LifecycleTest, AnUnopenableLibraryEndsTheProgramAndChangesNothing) {
     }
 }
 
+// A damaged page would read as the end of the commands: part of the tree
+// shown, and later writes into the damaged file. The start is refused instead,
+// and the file is left exactly as it was.
+TEST_F(LifecycleTest, ADamagedLibraryEndsTheProgramWithItsPathAndIsNotTouched) {
+    ASSERT_TRUE(store::createLibrary(libraryFile(), store::kLibraryPassword));
+    {
+        store::DbConnection connection;
+        ASSERT_TRUE(connection.open(libraryFile(), store::kLibraryPassword));
+        ASSERT_TRUE(connection.execute("begin"));
+        for (int i = 0; i < 2000; ++i) {
+            ASSERT_TRUE(connection.execute("insert into [命令库]([命令名],[分类],[说明]) values ('c" +
+                                           std::to_string(i) + "','1','" + std::string(200, 'd') + "')"));
+        }
+        ASSERT_TRUE(connection.execute("commit"));
+    }
+    ASSERT_TRUE(fakes::damageMiddleOf(libraryFile(), "命令库"));
+    const std::string before = fileBytes(libraryFile());
+
+    Lifecycle& lifecycle = make();
+    EXPECT_FALSE(lifecycle.startUp());
+    lifecycle.shutDown();
+
+    ASSERT_EQ(messages.shown.size(), 1u);
+    EXPECT_EQ(messages.shown[0].text, "命令数据库已损坏\r\n" + libraryFile().string());
+    EXPECT_EQ(messages.shown[0].icon, MessageIcon::Warning);
+    EXPECT_EQ(log, Log{}) << "nothing of the library was loaded";
+    EXPECT_EQ(lifecycle.stage(), Lifecycle::Stage::Ended);
+    EXPECT_EQ(fileBytes(libraryFile()), before);
+    EXPECT_FALSE(fs::exists(settingsFile()));
+}
+
+// A library the program cannot write to still opens, but the user hears once why changes do not stay.
+TEST_F(LifecycleTest, ALibraryThatCannotBeWrittenIsNotedOnce) {
+    struct Case {
+        const char* name;
+        fs::perms folder;
+        fs::perms file;
+        const char* notice;  // followed by the path of what cannot be written; null for none
+    };
+    const Case cases[] = {
+        {"writable", fs::perms::all, fs::perms::all, nullptr},
+        {"read-only file", fs::perms::all, fs::perms::owner_read | fs::perms::others_read, kReadOnlyLibraryText},
+        {"read-only folder", fs::perms::owner_all | fs::perms::others_read | fs::perms::others_exec,
+         fs::perms::all, kReadOnlyFolderText},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        fakes::TempDir temp;
+        fs::permissions(temp.path(), fs::perms::all);
+        ASSERT_TRUE(store::createLibrary(temp / "Cmlsjk.mdb", store::kLibraryPassword));
+        fs::permissions(temp / "Cmlsjk.mdb", c.file);
+        fs::permissions(temp.path(), c.folder);
+        std::vector<std::string> notices;
+        {
+            // Root writes whatever the permissions say: the check runs as nobody.
+            fakes::Unprivileged asNobody;
+            Lifecycle& lifecycle = make(temp.path());
+            ASSERT_TRUE(lifecycle.startUp());
+            notices = lifecycle.notices();
+            lifecycle.shutDown();
+            life.reset();
+        }
+        fs::permissions(temp.path(), fs::perms::all);
+        if (c.notice == nullptr) {
+            EXPECT_TRUE(notices.empty());
+        } else {
+            const fs::path what = c.notice == kReadOnlyLibraryText ? temp / "Cmlsjk.mdb" : temp.path();
+            EXPECT_EQ(notices, std::vector<std::string>{c.notice + what.string()});
+        }
+        EXPECT_FALSE(fs::exists(temp / "Cmlsjk.mdb.write-test")) << "the probe leaves nothing behind";
+    }
+}
+
 TEST_F(LifecycleTest, FirstActivationReopensTheDescriptionWindowOnlyForExactlyTrue) {
     const struct {
         const char* stored;  // nullptr: key absent
@@ -228,27 +306,37 @@ TEST_F(LifecycleTest, FirstActivationReopensTheDescriptionWindowOnlyForExactlyTr
     }
 }
 
-TEST_F(LifecycleTest, OnlyALeftClickOnTheTrayIconCallsThePanelUp) {
+// A left click calls the panel up, a right click opens the tray menu, a
+// double click does nothing more than its first click did.
+TEST_F(LifecycleTest, TrayIconClicks) {
     const struct {
+        const char* name;
         TrayEvent event;
         bool visibleBefore;
+        bool minimizedBefore;
         bool visibleAfter;
+        bool minimizedAfter;
         int broughtToFront;
+        int trayMenus;
         Log log;
     } cases[] = {
-        {TrayEvent::LeftButtonUp, false, true, 1, {"expandPanel(true)"}},
-        {TrayEvent::LeftButtonUp, true, true, 1, {"expandPanel(true)"}},
-        {TrayEvent::DoubleClick, false, false, 0, {}},
-        {TrayEvent::RightButton, false, false, 0, {}},
+        {"left, hidden", TrayEvent::LeftButtonUp, false, false, true, false, 1, 0, {"expandPanel(true)"}},
+        {"left, shown", TrayEvent::LeftButtonUp, true, false, true, false, 1, 0, {"expandPanel(true)"}},
+        {"left, minimized", TrayEvent::LeftButtonUp, true, true, true, false, 1, 0, {"expandPanel(true)"}},
+        {"double", TrayEvent::DoubleClick, false, true, false, true, 0, 0, {}},
+        {"right", TrayEvent::RightButton, true, true, true, true, 0, 1, {}},
     };
     for (const auto& c : cases) {
-        SCOPED_TRACE(static_cast<int>(c.event));
+        SCOPED_TRACE(c.name);
         Lifecycle& lifecycle = started();
         panel.visible = c.visibleBefore;
+        panel.minimized = c.minimizedBefore;
         panel.broughtToFront = 0;
-        // The panel is shown and in front before it slides out.
+        panel.trayMenus = 0;
+        // The panel is shown, restored and in front before it slides out.
         lifecycle.seams.expandPanel = [this](bool keepTimerStopped) {
             EXPECT_TRUE(panel.visible);
+            EXPECT_FALSE(panel.minimized);
             EXPECT_EQ(panel.broughtToFront, 1);
             log.push_back(std::string("expandPanel(") + (keepTimerStopped ? "true" : "false") + ")");
         };
@@ -256,7 +344,9 @@ TEST_F(LifecycleTest, OnlyALeftClickOnTheTrayIconCallsThePanelUp) {
         lifecycle.onTrayEvent(c.event);
 
         EXPECT_EQ(panel.visible, c.visibleAfter);
+        EXPECT_EQ(panel.minimized, c.minimizedAfter);
         EXPECT_EQ(panel.broughtToFront, c.broughtToFront);
+        EXPECT_EQ(panel.trayMenus, c.trayMenus);
         EXPECT_EQ(log, c.log);
     }
 }
@@ -297,24 +387,29 @@ TEST_F(LifecycleTest, ShutDownWithNothingSelectedKeepsTheSavedCategory) {
     EXPECT_EQ(setting("xitong", "kuozhanxiang"), "5");
 }
 
+// A shrunk panel is saved where it was before it shrank; the strip's own
+// rectangle is never saved.
 TEST_F(LifecycleTest, ShutDownSavesThePositionOnlyOfANormalPanel) {
     const struct {
         const char* name;
         bool minimized;
         bool normalFrame;
+        std::optional<Point> beforeShrink;
         const char* left;
         const char* top;
     } cases[] = {
-        {"normal", false, true, "300", "400"},
-        {"minimized", true, true, "11", "22"},
-        {"shrunk at an edge", false, false, "11", "22"},
-        {"minimized while shrunk", true, false, "11", "22"},
+        {"normal", false, true, Point{7, 8}, "300", "400"},
+        {"minimized", true, true, std::nullopt, "11", "22"},
+        {"shrunk at an edge, never seen expanded", false, false, std::nullopt, "11", "22"},
+        {"shrunk at an edge", false, false, Point{1034, 0}, "1034", "0"},
+        {"minimized while shrunk", true, false, Point{1034, 0}, "11", "22"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
         preset("shezhi", "横坐标", "11");
         preset("shezhi", "纵坐标", "22");
         Lifecycle& lifecycle = started();
+        lifecycle.seams.placeBeforeShrink = [&c] { return c.beforeShrink; };
         panel.rect = {300, 400, 2, 560};
         panel.minimized = c.minimized;
         panel.normalFrame = c.normalFrame;

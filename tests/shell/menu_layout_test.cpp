@@ -48,6 +48,7 @@ std::vector<const MenuEntry*> allCommandEntries() {
     const auto collect = [&out](const MenuEntry& entry) { out.push_back(&entry); };
     for (const Menu& menu : menuBar()) forEachCommand(menu.entries, collect);
     forEachCommand(infoBoxMenu().entries, collect);
+    forEachCommand(trayMenu().entries, collect);
     return out;
 }
 
@@ -68,10 +69,12 @@ TEST(MenuLayout, EveryMenuShowsItsItemsInOrder) {
         {"功能(&G)", {"系统设置", "添加命令提示", "命令提示", "光标跟踪"}},
         {"帮助(&B)", {"说明", "关于"}},
         {"编框", {"复制", "全选复制", "-", "在新窗口中显示"}},
+        {"托盘", {"显示", "退出"}},
     };
     std::vector<const Menu*> menus;
     for (const Menu& menu : menuBar()) menus.push_back(&menu);
     menus.push_back(&infoBoxMenu());
+    menus.push_back(&trayMenu());
     for (const Menu* menu : menus) {
         SCOPED_TRACE(menu->title);
         ASSERT_TRUE(expected.contains(menu->title));
@@ -79,8 +82,11 @@ TEST(MenuLayout, EveryMenuShowsItsItemsInOrder) {
     }
 }
 
-TEST(MenuLayout, InfoBoxMenuIsNotInTheBar) {
-    for (const Menu& menu : menuBar()) EXPECT_NE(menu.title, infoBoxMenu().title);
+TEST(MenuLayout, PopupMenusAreNotInTheBar) {
+    for (const Menu& menu : menuBar()) {
+        EXPECT_NE(menu.title, infoBoxMenu().title);
+        EXPECT_NE(menu.title, trayMenu().title);
+    }
 }
 
 TEST(MenuLayout, EveryItemHasItsOwnCommandIdAndTheIdLeadsBack) {
@@ -93,7 +99,7 @@ TEST(MenuLayout, EveryItemHasItsOwnCommandIdAndTheIdLeadsBack) {
 }
 
 TEST(MenuLayout, UnknownCommandIdsAreRejected) {
-    for (const int id : {0, -1, 1, 100, 111, 299, 504, 65535})
+    for (const int id : {0, -1, 1, 100, 111, 299, 504, 600, 603, 65535})
         EXPECT_EQ(commandFromId(id), std::nullopt) << id;
 }
 

@@ -39,8 +39,8 @@ TEST_F(StoreConnection, ReadsTypedValuesByNameWithoutRegardToCase) {
 }
 
 TEST_F(StoreConnection, SeveralSetsMoveIndependently) {
-    ASSERT_TRUE(addHint("a"));
-    ASSERT_TRUE(addHint("b"));
+    ASSERT_TRUE(rows.hint("a"));
+    ASSERT_TRUE(rows.hint("b"));
     const ResultSetHandle first = control.openResultSet("select * from 命令表");
     const ResultSetHandle second = control.openResultSet("select * from 命令表");
     ASSERT_NE(first, 0);
@@ -68,7 +68,7 @@ TEST_F(StoreConnection, SeveralSetsMoveIndependently) {
 }
 
 TEST_F(StoreConnection, RefusesWhatCouldRideAlongBehindAStatement) {
-    ASSERT_TRUE(addHint("keep"));
+    ASSERT_TRUE(rows.hint("keep"));
     EXPECT_FALSE(control.execute("insert into 命令表(命令) values ('x'); delete from 命令表"));
     EXPECT_EQ(control.openResultSet("select * from 命令表; delete from 命令表"), 0);
     EXPECT_EQ(control.openResultSet("delete from 命令表"), 0);
@@ -80,7 +80,7 @@ TEST_F(StoreConnection, RefusesWhatCouldRideAlongBehindAStatement) {
 }
 
 TEST_F(StoreConnection, ClosedConnectionRejectsEverything) {
-    ASSERT_TRUE(addHint("a"));
+    ASSERT_TRUE(rows.hint("a"));
     const ResultSetHandle stale = control.openResultSet("select * from 命令表");
     ASSERT_NE(stale, 0);
     control.close();

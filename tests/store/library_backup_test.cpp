@@ -48,7 +48,7 @@ TEST(BackupNames, CarryTheDateAndTimeToTheSecond) {
 }
 
 TEST_F(LibraryBackupTest, ACopyIsMadeOnlyWhenTheLibraryChangedSinceTheNewest) {
-    ASSERT_TRUE(addCommand("first"));
+    rows.command("first", "", "1");
     const BackupResult made = backUp(at(1, 8, 0, 0));
     ASSERT_EQ(made.outcome, BackupResult::Outcome::Made) << made.problem;
     EXPECT_EQ(made.file, folder() / "Cmlsjk-20240301-080000.mdb");
@@ -56,7 +56,7 @@ TEST_F(LibraryBackupTest, ACopyIsMadeOnlyWhenTheLibraryChangedSinceTheNewest) {
     EXPECT_TRUE(sameDatabase(libraryPath(), made.file));
 
     EXPECT_EQ(backUp(at(1, 9, 0, 0)).outcome, BackupResult::Outcome::Unchanged);
-    ASSERT_TRUE(addCommand("second"));
+    rows.command("second", "", "1");
     EXPECT_FALSE(sameDatabase(libraryPath(), made.file));
     EXPECT_EQ(backUp(at(1, 10, 0, 0)).outcome, BackupResult::Outcome::Made);
     EXPECT_EQ(names(listBackups(folder())),
@@ -67,7 +67,7 @@ TEST_F(LibraryBackupTest, ACopyIsMadeOnlyWhenTheLibraryChangedSinceTheNewest) {
 
 // The backup is the library, password check and all: it opens as the library does.
 TEST_F(LibraryBackupTest, EachBackupPassesTheLibrarysChecks) {
-    ASSERT_TRUE(addCommand("x"));
+    rows.command("x", "", "1");
     const BackupResult made = backUp(at(1, 8, 0, 0));
     DbConnection backup;
     EXPECT_TRUE(backup.open(made.file, kLibraryPassword));
@@ -81,7 +81,7 @@ TEST_F(LibraryBackupTest, OnlyTheNewestTwentyAreKeptAndOtherFilesAreLeftAlone) {
     for (const char* other : {"notes.txt", "Cmlsjk-2024-old.mdb", "Cmlsjk-20240101-000000.mdb.new"})
         std::ofstream(folder() / other) << "the user's";
     for (int i = 0; i < 25; ++i) {
-        ASSERT_TRUE(addCommand("c" + std::to_string(i)));
+        rows.command("c" + std::to_string(i), "", "1");
         ASSERT_EQ(backUp(at(2, 0, i, 0)).outcome, BackupResult::Outcome::Made) << i;
     }
     const std::vector<fs::path> kept = listBackups(folder());
@@ -95,10 +95,10 @@ TEST_F(LibraryBackupTest, OnlyTheNewestTwentyAreKeptAndOtherFilesAreLeftAlone) {
 // A clock set back still keeps the backup just made, even when its name is the oldest.
 TEST_F(LibraryBackupTest, TheBackupJustMadeIsNeverTheOneRotatedAway) {
     for (int i = 0; i < static_cast<int>(kBackupsKept); ++i) {
-        ASSERT_TRUE(addCommand("c" + std::to_string(i)));
+        rows.command("c" + std::to_string(i), "", "1");
         ASSERT_EQ(backUp(at(20, 0, i, 0)).outcome, BackupResult::Outcome::Made);
     }
-    ASSERT_TRUE(addCommand("after the clock went back"));
+    rows.command("after the clock went back", "", "1");
     const BackupResult made = backUp(at(1, 0, 0, 0));
     ASSERT_EQ(made.outcome, BackupResult::Outcome::Made);
     EXPECT_TRUE(fs::exists(made.file));
@@ -107,9 +107,9 @@ TEST_F(LibraryBackupTest, TheBackupJustMadeIsNeverTheOneRotatedAway) {
 
 // Within one second the later state wins: the name cannot hold both.
 TEST_F(LibraryBackupTest, TwoChangesInOneSecondLeaveTheLaterState) {
-    ASSERT_TRUE(addCommand("a"));
+    rows.command("a", "", "1");
     ASSERT_EQ(backUp(at(1, 8, 0, 0)).outcome, BackupResult::Outcome::Made);
-    ASSERT_TRUE(addCommand("b"));
+    rows.command("b", "", "1");
     const BackupResult again = backUp(at(1, 8, 0, 0));
     ASSERT_EQ(again.outcome, BackupResult::Outcome::Made);
     EXPECT_EQ(commandNamesIn(again.file), (std::vector<std::string>{"a", "b"}));
@@ -117,7 +117,7 @@ TEST_F(LibraryBackupTest, TwoChangesInOneSecondLeaveTheLaterState) {
 }
 
 TEST_F(LibraryBackupTest, AFolderThatCannotBeMadeFailsWithoutTouchingTheLibrary) {
-    ASSERT_TRUE(addCommand("x"));
+    rows.command("x", "", "1");
     std::ofstream(folder()) << "a file where the folder should be";
     const std::vector<char> before = fileBytes(libraryPath());
     const BackupResult failed = backUp(at(1, 8, 0, 0));
@@ -130,7 +130,7 @@ class LibraryRestoreTest : public LibraryBackupTest {
 protected:
     void SetUp() override {
         LibraryBackupTest::SetUp();
-        ASSERT_TRUE(addCommand("backed up"));
+        rows.command("backed up", "", "1");
         backup = backUp(at(1, 8, 0, 0)).file;
         db.Close();
         // Damaged: the first page overwritten, as a failing disk might.

@@ -117,7 +117,7 @@ class StoreLibraryAccess : public LibraryFixture {
 protected:
     void SetUp() override {
         LibraryFixture::SetUp();
-        ASSERT_TRUE(addCommand("CreateWindowEx"));
+        ASSERT_TRUE(rows.command("CreateWindowEx"));
         db.Close();
     }
 
@@ -199,9 +199,9 @@ TEST_F(StoreLibraryTables, WidthsAreEnforced) {
 }
 
 TEST_F(StoreLibraryTables, TextComparesWithoutRegardToCase) {
-    ASSERT_TRUE(addCommand("CreateWindowEx", "7"));
-    ASSERT_TRUE(addHint("GetWindowText"));
-    ASSERT_TRUE(addHint("getwindowrect"));
+    ASSERT_TRUE(rows.command("CreateWindowEx", "", "7"));
+    ASSERT_TRUE(rows.hint("GetWindowText"));
+    ASSERT_TRUE(rows.hint("getwindowrect"));
     ASSERT_TRUE(db.Insert("分类表", "分类名,序号,父类,说明", "'Win32 API','7','0','x'"));
 
     EXPECT_TRUE(db.Exists("命令库", "", "命令名='createwindowex'"));

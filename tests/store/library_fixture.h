@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "fakes/library_rows.h"
 #include "fakes/temp_dir.h"
 #include "store/db_connection.h"
 #include "store/library_file.h"
@@ -38,14 +39,6 @@ protected:
 
     std::filesystem::path libraryPath() const { return dir / kLibraryFileName; }
 
-    // A command row; values go through the quoting helper like every caller's.
-    bool addCommand(const std::string& name, const std::string& category = "1",
-                    const std::string& chinese = "") {
-        return db.Insert("命令库", "命令名,中文名,分类,说明",
-                         sqlQuote(name) + "," + sqlQuote(chinese) + "," + sqlQuote(category) + ",''");
-    }
-    bool addHint(const std::string& word) { return db.Insert("命令表", "命令,说明", sqlQuote(word) + ",''"); }
-
     std::vector<std::string> column(std::string_view table, std::string_view field,
                                     std::string_view condition = "") {
         std::vector<std::string> list;
@@ -56,6 +49,7 @@ protected:
     fakes::TempDir dir;
     DbConnection control;
     RecordStore db;
+    fakes::LibraryRows rows{db};
 };
 
 }  // namespace quorvane::store::testing

@@ -34,9 +34,9 @@ TEST(RecordStoreOpen, ReportsTheOpenAndClose) {
 }
 
 TEST_F(RecordStoreOps, ReadsRowsInTheCallersPattern) {
-    ASSERT_TRUE(addCommand("MessageBox", "3", "消息框"));
-    ASSERT_TRUE(addCommand("lstrlen", "3"));
-    ASSERT_TRUE(addCommand("Other", "4"));
+    ASSERT_TRUE(rows.command("MessageBox", "消息框", "3"));
+    ASSERT_TRUE(rows.command("lstrlen", "", "3"));
+    ASSERT_TRUE(rows.command("Other", "", "4"));
 
     const ResultSetHandle h = db.Query("命令库", "", "分类='3'");
     ASSERT_NE(h, 0);
@@ -69,8 +69,8 @@ TEST_F(RecordStoreOps, ConvertsValues) {
         std::string scaledText;
         double category;
     };
-    const Expected rows[] = {{1, "1.5", 12}, {2, "3", 3.5}, {3, "4.5", 0}};
-    for (const Expected& row : rows) {
+    const Expected expectedRows[] = {{1, "1.5", 12}, {2, "3", 3.5}, {3, "4.5", 0}};
+    for (const Expected& row : expectedRows) {
         SCOPED_TRACE(row.id);
         ASSERT_FALSE(db.PastEnd(h));
         EXPECT_EQ(db.ReadNumber("ID", h), row.id);
@@ -100,8 +100,8 @@ TEST_F(RecordStoreOps, EmptyQueryStaysCurrentUntilClosed) {
 }
 
 TEST_F(RecordStoreOps, OmittedHandleIsTheCurrentQuery) {
-    ASSERT_TRUE(addHint("a"));
-    ASSERT_TRUE(addHint("b"));
+    ASSERT_TRUE(rows.hint("a"));
+    ASSERT_TRUE(rows.hint("b"));
     const ResultSetHandle first = db.Query("命令表", "命令", "");
     const ResultSetHandle second = db.Query("命令表", "命令", "命令='b'");
     ASSERT_NE(first, 0);
@@ -129,12 +129,12 @@ TEST_F(RecordStoreOps, OmittedHandleIsTheCurrentQuery) {
     EXPECT_TRUE(db.PastEnd(second));
 }
 
-// The tree loads commands per category inside its category loop: inner
-// queries, empty ones included, must not disturb the outer set.
+// A caller walking one set may query again inside its loop: inner queries,
+// empty ones included, must not disturb the outer set.
 TEST_F(RecordStoreOps, NestedQueriesKeepTheOuterSet) {
     for (const char* number : {"1", "2", "3"})
         ASSERT_TRUE(db.Insert("分类表", "分类名,序号,父类,说明", std::string("'c','") + number + "','0',''"));
-    ASSERT_TRUE(addCommand("only", "2"));
+    ASSERT_TRUE(rows.command("only", "", "2"));
 
     const ResultSetHandle categories = db.Query("分类表", "", "");
     ASSERT_NE(categories, 0);
@@ -157,7 +157,7 @@ TEST_F(RecordStoreOps, NestedQueriesKeepTheOuterSet) {
 }
 
 TEST_F(RecordStoreOps, ExistsClearsTheCurrentQuery) {
-    ASSERT_TRUE(addHint("word"));
+    ASSERT_TRUE(rows.hint("word"));
     const ResultSetHandle held = db.Query("命令表", "", "");
     ASSERT_NE(held, 0);
 
@@ -174,7 +174,7 @@ TEST_F(RecordStoreOps, ExistsClearsTheCurrentQuery) {
 }
 
 TEST_F(RecordStoreOps, UpdateAndDelete) {
-    for (const char* name : {"a", "b", "c"}) ASSERT_TRUE(addCommand(name));
+    for (const char* name : {"a", "b", "c"}) ASSERT_TRUE(rows.command(name));
 
     EXPECT_TRUE(db.Update("命令库", "分类='9'", "命令名='b'"));
     EXPECT_EQ(column("命令库", "命令名", "分类='9'"), std::vector<std::string>{"b"});
@@ -190,8 +190,8 @@ TEST_F(RecordStoreOps, UpdateAndDelete) {
 
 // A write aimed at one row can tell that it touched none, or more than one.
 TEST_F(RecordStoreOps, ChangesCountsTheRowsOfTheLastWrite) {
-    for (const char* name : {"a", "b", "b2"}) ASSERT_TRUE(addCommand(name, "1"));
-    ASSERT_TRUE(addCommand("c", "2"));
+    for (const char* name : {"a", "b", "b2"}) ASSERT_TRUE(rows.command(name, "", "1"));
+    ASSERT_TRUE(rows.command("c", "", "2"));
     struct Case {
         const char* name;
         std::function<bool(RecordStore&)> write;
@@ -225,9 +225,9 @@ TEST_F(RecordStoreOps, ChangesCountsTheRowsOfTheLastWrite) {
 
 // A row just added can be addressed by its ID at once; an update does not move it.
 TEST_F(RecordStoreOps, LastInsertedIdIsTheNewRowsId) {
-    ASSERT_TRUE(addCommand("first", "1"));
+    ASSERT_TRUE(rows.command("first", "", "1"));
     const std::int64_t first = db.lastInsertedId();
-    ASSERT_TRUE(addCommand("second", "1"));
+    ASSERT_TRUE(rows.command("second", "", "1"));
     const std::int64_t second = db.lastInsertedId();
     EXPECT_NE(first, second);
     ASSERT_TRUE(db.Update("命令库", "中文名='x'", "ID=" + std::to_string(first)));
@@ -239,7 +239,7 @@ TEST_F(RecordStoreOps, LastInsertedIdIsTheNewRowsId) {
 TEST_F(RecordStoreOps, PrefixConditionTakesThePrefixLiterally) {
     const std::vector<std::string> words = {"a_b",  "axb",  "a%c",  "abc",  "a\\x",
                                             "a\\_", "it's", "itxs", "A_B2", ""};
-    for (const std::string& word : words) ASSERT_TRUE(addHint(word)) << word;
+    for (const std::string& word : words) ASSERT_TRUE(rows.hint(word)) << word;
     struct Case {
         std::string prefix;
         std::set<std::string> matches;
@@ -277,8 +277,8 @@ TEST_F(RecordStoreOps, PrefixQueryOnHintWordsUsesTheIndex) {
 }
 
 TEST_F(RecordStoreOps, ReadColumnReplacesTheList) {
-    ASSERT_TRUE(addHint("alpha"));
-    ASSERT_TRUE(addHint("beta"));
+    ASSERT_TRUE(rows.hint("alpha"));
+    ASSERT_TRUE(rows.hint("beta"));
     EXPECT_EQ(db.Query("命令库", "", ""), 0);
     const ResultSetHandle current = db.currentQuery();
 
@@ -294,8 +294,8 @@ TEST_F(RecordStoreOps, ReadColumnReplacesTheList) {
 }
 
 TEST_F(RecordStoreOps, ReadTable) {
-    ASSERT_TRUE(addCommand("a", "1", "甲"));
-    ASSERT_TRUE(addCommand("b", "2", "乙"));
+    ASSERT_TRUE(rows.command("a", "甲", "1"));
+    ASSERT_TRUE(rows.command("b", "乙", "2"));
     Rows cells{{"old"}};
     EXPECT_EQ(db.ReadTable(cells, "命令库", {"命令名", "中文名", "ID"}, ""), 2);
     EXPECT_EQ(cells, (Rows{{"a", "甲", "1"}, {"b", "乙", "2"}}));
@@ -321,7 +321,7 @@ TEST_F(RecordStoreOps, RejectedStatementsReportFailure) {
 
 // Before Open and after Close every operation behaves like a rejected statement.
 TEST_F(RecordStoreOps, WithoutConnectionRejectsEverything) {
-    ASSERT_TRUE(addHint("a"));
+    ASSERT_TRUE(rows.hint("a"));
     RecordStore neverOpened;
     db.Close();
     for (RecordStore* store : {&neverOpened, &db}) {
@@ -359,8 +359,8 @@ TEST_F(RecordStoreOps, HostileNamesAreStoredAndMatchedExactly) {
     const std::string hostile[] = {
         "x' or '1'='1", "'", "''", "O'Brien", "a'; delete from 命令库; --", "x' or 1=1 --", "中文'名", "%",
     };
-    ASSERT_TRUE(addCommand("bystander"));
-    for (const std::string& name : hostile) ASSERT_TRUE(addCommand(name)) << name;
+    ASSERT_TRUE(rows.command("bystander"));
+    for (const std::string& name : hostile) ASSERT_TRUE(rows.command(name)) << name;
 
     for (const std::string& name : hostile) {
         SCOPED_TRACE(name);
@@ -373,7 +373,7 @@ TEST_F(RecordStoreOps, HostileNamesAreStoredAndMatchedExactly) {
     }
     EXPECT_EQ(column("命令库", "命令名"), std::vector<std::string>{"bystander"});
 
-    ASSERT_TRUE(addHint("it's"));
+    ASSERT_TRUE(rows.hint("it's"));
     EXPECT_EQ(column("命令表", "命令", " 命令 like '" + sqlEscape("it'") + "%'"),
               std::vector<std::string>{"it's"});
 }

@@ -62,14 +62,14 @@ protected:
 // and a name of the full 50 characters, in the same nesting and order.
 TEST_F(LibraryExchangeTest, AnExportImportedIntoAnEmptyLibraryGivesTheSameLibrary) {
     const std::string fifty = "分类名称五十个字符" + std::string(41, 'x');
-    from.addCategory("it's 容器", "1", "0", "容器's 说明");
-    from.addCategory(fifty, "5", "1", "第一行\r\n第二行 ^! 和 '");
-    from.addCategory("算法", "2", "0");
-    from.addCategory("深", "9", "5", "三层");
-    from.addCommand("push_back", "追加", "5", "Appends.\r\n\t'x' ^! \"y\"");
-    from.addCommand("O'Neil", "奥'尼尔", "1", "");
-    from.addCommand("for{}", "循环", "9", "for (;;) {\r\n}\r\n");
-    from.addCommand("sort", "", "2", "排序");
+    from.rows.category("it's 容器", "1", "0", "容器's 说明");
+    from.rows.category(fifty, "5", "1", "第一行\r\n第二行 ^! 和 '");
+    from.rows.category("算法", "2", "0");
+    from.rows.category("深", "9", "5", "三层");
+    from.rows.command("push_back", "追加", "5", "Appends.\r\n\t'x' ^! \"y\"");
+    from.rows.command("O'Neil", "奥'尼尔", "1", "");
+    from.rows.command("for{}", "循环", "9", "for (;;) {\r\n}\r\n");
+    from.rows.command("sort", "", "2", "排序");
     ASSERT_TRUE(from.db.Insert("命令表", "命令,说明", "'it''s','hint''s ^! description'"));
     ASSERT_TRUE(from.db.Insert("命令表", "命令,说明", "'printf',''"));
 
@@ -107,10 +107,10 @@ TEST_F(LibraryExchangeTest, AnExportImportedIntoAnEmptyLibraryGivesTheSameLibrar
 // The file nests the categories as the tree does, even those whose parent
 // number leads nowhere; commands without a category are counted, not lost silently.
 TEST_F(LibraryExchangeTest, ExportFollowsTheTreeAndCountsWhatItCannotPlace) {
-    from.addCategory("orphan", "3", "77");
-    from.addCategory("top", "1", "0");
-    from.addCommand("lost", "", "42");
-    from.addCommand("kept", "", "3");
+    from.rows.category("orphan", "3", "77");
+    from.rows.category("top", "1", "0");
+    from.rows.command("lost", "", "42");
+    from.rows.command("kept", "", "3");
     const auto file = files / "x.json";
     const ExportResult exported = exportLibrary(from.db, file);
     ASSERT_TRUE(exported.exported);
@@ -125,7 +125,7 @@ TEST_F(LibraryExchangeTest, ExportFollowsTheTreeAndCountsWhatItCannotPlace) {
 }
 
 TEST_F(LibraryExchangeTest, AnExportThatCannotBeWrittenSaysSoAndLeavesNoFile) {
-    from.addCategory("top", "1", "0");
+    from.rows.category("top", "1", "0");
     const auto file = files / "missing folder" / "x.json";
     const ExportResult exported = exportLibrary(from.db, file);
     EXPECT_FALSE(exported.exported);
@@ -136,9 +136,9 @@ TEST_F(LibraryExchangeTest, AnExportThatCannotBeWrittenSaysSoAndLeavesNoFile) {
 // Text an outside tool stored as another encoding cannot go into a UTF-8
 // file: the export names the value instead of writing a broken file.
 TEST_F(LibraryExchangeTest, TextThatIsNotUtf8IsNamedNotExported) {
-    from.addCategory("top", "1", "0");
-    from.addCommand("ok", "", "1");
-    from.addCommand("gbk", "\xC3\xFC\xC1\xEE", "1");
+    from.rows.category("top", "1", "0");
+    from.rows.command("ok", "", "1");
+    from.rows.command("gbk", "\xC3\xFC\xC1\xEE", "1");
     const auto file = files / "x.json";
     const ExportResult exported = exportLibrary(from.db, file);
     EXPECT_FALSE(exported.exported);
@@ -149,10 +149,10 @@ TEST_F(LibraryExchangeTest, TextThatIsNotUtf8IsNamedNotExported) {
 // Categories match by their path of names; what exists is skipped, the rest
 // is added under new numbers, in one go.
 TEST_F(LibraryExchangeTest, ImportMergesByPathAndSkipsWhatTheLibraryHas) {
-    to.addCategory("容器", "1", "0", "kept");
-    to.addCategory("序列", "7", "1");
-    to.addCategory("序列", "8", "0");  // the same name at another place
-    to.addCommand("Push_Back", "", "7");
+    to.rows.category("容器", "1", "0", "kept");
+    to.rows.category("序列", "7", "1");
+    to.rows.category("序列", "8", "0");  // the same name at another place
+    to.rows.command("Push_Back", "", "7");
     ASSERT_TRUE(to.db.Insert("命令表", "命令,说明", "'Printf',''"));
     const auto file = files / "in.json";
     fakes::writeBytes(file, R"({"format": "quorvane-library", "version": 1,
@@ -190,7 +190,7 @@ TEST_F(LibraryExchangeTest, ImportMergesByPathAndSkipsWhatTheLibraryHas) {
 
 // A write the engine refuses half way leaves the library as it was.
 TEST_F(LibraryExchangeTest, AFailedWriteTakesBackEverythingImportedBefore) {
-    to.addCategory("容器", "1", "0");
+    to.rows.category("容器", "1", "0");
     ASSERT_TRUE(to.control.execute("create trigger 拒绝 before insert on 命令库 when new.命令名 = 'bad' "
                                    "begin select raise(abort, 'refused'); end"));
     const Rows before = contents(to);

@@ -32,14 +32,14 @@ constexpr char kForSnippet[] = "for (int i = 0; i < n; ++i) {\r\n\t'body'\r\n}";
 class TreeInteractionTest : public TreeLibraryTest {
 protected:
     void SetUp() override {
-        addCategory("函数", "1", "0", "函数's 说明");
-        addCategory("窗口", "2", "1", "窗口说明");
-        addCategory("空类", "3", "0");
-        addCommand("MessageBoxA", "消息框", "2", kMessageBoxHelp);
-        addCommand("CreateWindowEx", "", "2", "Creates a window");
-        addCommand("ShowWindow", "显示窗口", "2", "Shows it");
-        addCommand("for{}", "循环", "1", kForSnippet);
-        addCommand("it's", "", "3", "say 'hi'");
+        rows.category("函数", "1", "0", "函数's 说明");
+        rows.category("窗口", "2", "1", "窗口说明");
+        rows.category("空类", "3", "0");
+        rows.command("MessageBoxA", "消息框", "2", kMessageBoxHelp);
+        rows.command("CreateWindowEx", "", "2", "Creates a window");
+        rows.command("ShowWindow", "显示窗口", "2", "Shows it");
+        rows.command("for{}", "循环", "1", kForSnippet);
+        rows.command("it's", "", "3", "say 'hi'");
         load();
         ASSERT_EQ(model.count(), 8);
         model.setObserver(&view);
@@ -297,11 +297,11 @@ TEST_F(TreeInteractionTest, CancellingTheSearchDoesNothing) {
 class SameNamedRowsTest : public TreeLibraryTest {
 protected:
     void SetUp() override {
-        addCategory("Win", "1", "0", "Win's own");
-        addCategory("WIN", "2", "0", "WIN's own");
-        addCategory("二号", "2", "0", "shares the number 2");
-        addCommand("abc{}", "", "1", "lower snippet");
-        addCommand("ABC{}", "", "1", "UPPER snippet");
+        rows.category("Win", "1", "0", "Win's own");
+        rows.category("WIN", "2", "0", "WIN's own");
+        rows.category("二号", "2", "0", "shares the number 2");
+        rows.command("abc{}", "", "1", "lower snippet");
+        rows.command("ABC{}", "", "1", "UPPER snippet");
         load();
         ASSERT_EQ(model.count(), 5);  // Win, abc{}, ABC{}, WIN, 二号
         timer.setHandler([this] { interaction.showDescription(); });

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "fakes/fake_text_codec.h"
+#include "fakes/library_rows.h"
 #include "fakes/temp_dir.h"
 #include "settings/ini_file.h"
 #include "settings/settings_file.h"
@@ -37,23 +38,6 @@ public:
         EXPECT_TRUE(db.Open(control, path, store::kLibraryPassword));
     }
 
-    // Numbers are texts, as stored, so that malformed ones can be written too.
-    void addCategory(const std::string& name, const std::string& number, const std::string& parent,
-                     const std::string& description = "") {
-        ASSERT_TRUE(db.Insert("分类表", "分类名,序号,父类,说明",
-                              store::sqlQuote(name) + "," + store::sqlQuote(number) + "," +
-                                  store::sqlQuote(parent) + "," +
-                                  store::sqlQuote(store::escapeDescription(description))))
-            << name;
-    }
-    void addCommand(const std::string& name, const std::string& chinese, const std::string& category,
-                    const std::string& description = "") {
-        ASSERT_TRUE(db.Insert("命令库", "命令名,中文名,分类,说明",
-                              store::sqlQuote(name) + "," + store::sqlQuote(chinese) + "," +
-                                  store::sqlQuote(category) + "," +
-                                  store::sqlQuote(store::escapeDescription(description))))
-            << name;
-    }
     void saveExpandedCategory(const std::string& number) {
         ASSERT_TRUE(settings.writeOption(settings::kExpandedCategoryKey, number));
     }
@@ -72,6 +56,7 @@ public:
     store::DbConnection control;
     store::RecordStore db;
     TreeModel model;
+    fakes::LibraryRows rows{db};
 };
 
 class TreeLibraryTest : public ::testing::Test, public TreeWorld {};

@@ -67,7 +67,7 @@ TEST_F(TreeLoading, PlacesCategoriesUnderTheirParentsInRowOrder) {
     };
     for (const auto& c : cases) {
         TreeWorld world;
-        for (const auto& row : c.rows) world.addCategory(row.name, row.number, row.parent);
+        for (const auto& row : c.rows) world.rows.category(row.name, row.number, row.parent);
         world.load();
         EXPECT_THAT(outline(world.model), ElementsAreArray(c.outline)) << c.what;
         for (int i = 0; i < world.model.count(); ++i)
@@ -76,18 +76,18 @@ TEST_F(TreeLoading, PlacesCategoriesUnderTheirParentsInRowOrder) {
 }
 
 TEST_F(TreeLoading, HangsCommandsAfterSubcategoriesWithTheirChineseNames) {
-    addCategory("文件", "1", "0");
-    addCategory("字符串", "2", "0");
-    addCategory("读写", "3", "1");
-    addCommand("fopen", "打开文件", "1");
-    addCommand("strlen", "", "2");
-    addCommand("fread", "读", "3");
-    addCommand("fclose", "关闭文件", "1");
+    rows.category("文件", "1", "0");
+    rows.category("字符串", "2", "0");
+    rows.category("读写", "3", "1");
+    rows.command("fopen", "打开文件", "1");
+    rows.command("strlen", "", "2");
+    rows.command("fread", "读", "3");
+    rows.command("fclose", "关闭文件", "1");
     // No category has these numbers, though some read as 1.
-    addCommand("lost", "", "77");
-    addCommand("padded", "", "01");
-    addCommand("blank", "", "1 ");
-    addCommand("none", "", "");
+    rows.command("lost", "", "77");
+    rows.command("padded", "", "01");
+    rows.command("blank", "", "1 ");
+    rows.command("none", "", "");
     load();
 
     EXPECT_THAT(outline(model), ElementsAre("文件", "  读写", "    fread //读", "  fopen //打开文件",
@@ -101,16 +101,16 @@ TEST_F(TreeLoading, HangsCommandsAfterSubcategoriesWithTheirChineseNames) {
 }
 
 TEST_F(TreeLoading, TwoCategoriesWithOneNumberBothShowItsCommands) {
-    addCategory("A", "1", "0");
-    addCategory("B", "1", "0");
-    addCommand("x", "", "1");
-    addCommand("y", "", "1");
+    rows.category("A", "1", "0");
+    rows.category("B", "1", "0");
+    rows.command("x", "", "1");
+    rows.command("y", "", "1");
     load();
     EXPECT_THAT(outline(model), ElementsAre("A", "  x", "  y", "B", "  x", "  y"));
 }
 
 TEST_F(TreeLoading, NoCategoriesLeavesTheTreeEmpty) {
-    addCommand("orphan", "", "1");
+    rows.command("orphan", "", "1");
     saveExpandedCategory("1");
     load();
     EXPECT_EQ(model.count(), 0);
@@ -118,14 +118,14 @@ TEST_F(TreeLoading, NoCategoriesLeavesTheTreeEmpty) {
 
 TEST_F(TreeLoading, ReopensTheSavedCategoryWithOnlyItsAncestors) {
     // 1 > 2 > 3 three levels deep; 4 beside 2, 5 at the top, each with children.
-    addCategory("一", "1", "0");
-    addCategory("二", "2", "1");
-    addCategory("三", "3", "2");
-    addCategory("四", "4", "1");
-    addCategory("四下", "6", "4");
-    addCategory("五", "5", "0");
-    addCategory("五下", "7", "5");
-    addCommand("deep", "", "3");
+    rows.category("一", "1", "0");
+    rows.category("二", "2", "1");
+    rows.category("三", "3", "2");
+    rows.category("四", "4", "1");
+    rows.category("四下", "6", "4");
+    rows.category("五", "5", "0");
+    rows.category("五下", "7", "5");
+    rows.command("deep", "", "3");
 
     const struct {
         const char* saved;
@@ -151,17 +151,17 @@ TEST_F(TreeLoading, ReopensTheSavedCategoryWithOnlyItsAncestors) {
 }
 
 TEST_F(TreeLoading, ANewSubcategoryAfterLoadingStandsAfterTheCommands) {
-    addCategory("A", "1", "0");
-    addCategory("B", "2", "0");
-    addCommand("x", "", "1");
+    rows.category("A", "1", "0");
+    rows.category("B", "2", "0");
+    rows.command("x", "", "1");
     load();
     EXPECT_EQ(model.add(0, "A9", ItemKind::Category, 9), 2);
     EXPECT_THAT(outline(model), ElementsAre("A", "  x", "  A9", "B"));
 }
 
 TEST_F(TreeLoading, NamesWithApostrophesAreReadAsStored) {
-    addCategory("O'Brien's", "1", "0");
-    addCommand("it's", "别's", "1");
+    rows.category("O'Brien's", "1", "0");
+    rows.command("it's", "别's", "1");
     load();
     EXPECT_THAT(outline(model), ElementsAre("O'Brien's", "  it's //别's"));
 }

@@ -68,6 +68,18 @@ void doubleClick(POINT screen) {
     click(screen, kHold);
 }
 
+void drag(POINT from, POINT to) {
+    constexpr int kSteps = 10;
+    constexpr std::chrono::milliseconds kBetweenSteps{15};
+    send({mouseInput(0, from), mouseInput(MOUSEEVENTF_LEFTDOWN, from)});
+    for (int step = 1; step <= kSteps; ++step) {
+        std::this_thread::sleep_for(kBetweenSteps);
+        moveMouse({from.x + (to.x - from.x) * step / kSteps, from.y + (to.y - from.y) * step / kSteps});
+    }
+    std::this_thread::sleep_for(kBetweenSteps);
+    send({mouseInput(MOUSEEVENTF_LEFTUP, to)});
+}
+
 void keyDown(WORD virtualKey) {
     send({keyInput(virtualKey, false)});
 }

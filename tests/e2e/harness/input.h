@@ -19,6 +19,9 @@ void rightClick(POINT screen, std::chrono::milliseconds hold = kClickHold);
 void tap(POINT screen);
 // Two clicks a moment apart, well inside the system's double-click time.
 void doubleClick(POINT screen);
+// Presses the left button at `from`, moves to `to` in small steps as a hand
+// does, and releases it there.
+void drag(POINT from, POINT to);
 
 void keyDown(WORD virtualKey);
 void keyUp(WORD virtualKey);
