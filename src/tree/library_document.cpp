@@ -1,9 +1,11 @@
 #include "tree/library_document.h"
 
-#include <algorithm>
-#include <initializer_list>
 #include <nlohmann/json.hpp>
 
+#include <algorithm>
+#include <initializer_list>
+
+#include "hints/hint_table.h"
 #include "settings/ini_text.h"
 #include "store/library_file.h"
 #include "store/sql_text.h"
@@ -56,8 +58,8 @@ constexpr Column kCategoryDescription{kCategoryTable, kDescriptionColumn, true};
 constexpr Column kCommandName{kCommandTable, kCommandNameColumn, false};
 constexpr Column kChineseName{kCommandTable, kChineseNameColumn, false};
 constexpr Column kCommandDescription{kCommandTable, kDescriptionColumn, true};
-constexpr Column kHintWord{kHintTable, kHintWordColumn, false};
-constexpr Column kHintDescription{kHintTable, kDescriptionColumn, false};
+constexpr Column kHintWord{hints::kHintTable, hints::kHintWordColumn, false};
+constexpr Column kHintDescription{hints::kHintTable, kDescriptionColumn, false};
 
 class Writer {
 public:

@@ -10,6 +10,7 @@
 #include <unordered_map>
 #include <utility>
 
+#include "hints/hint_table.h"
 #include "settings/file_io.h"
 #include "settings/settings_file.h"
 #include "store/sql_text.h"
@@ -131,9 +132,9 @@ ExportResult exportLibrary(store::RecordStore& commandDb, const fs::path& file) 
                                              store::unescapeDescription(commandDb.ReadText(kDescriptionColumn, set))};
     });
     LibraryDocument document;
-    forEachRow(commandDb, kHintTable, [&](store::ResultSetHandle set) {
+    forEachRow(commandDb, hints::kHintTable, [&](store::ResultSetHandle set) {
         document.hints.push_back(
-            {commandDb.ReadText(kHintWordColumn, set), commandDb.ReadText(kDescriptionColumn, set)});
+            {commandDb.ReadText(hints::kHintWordColumn, set), commandDb.ReadText(kDescriptionColumn, set)});
     });
     if (commandDb.failed()) {
         result.problem = readProblem(commandDb);
@@ -211,8 +212,8 @@ ExistingLibrary readExisting(store::RecordStore& db) {
         existing.commands.emplace(settings::toInteger(db.ReadText(kCommandCategoryColumn, set)),
                                   store::nocaseKey(db.ReadText(kCommandNameColumn, set)));
     });
-    forEachRow(db, kHintTable, [&](store::ResultSetHandle set) {
-        existing.hints.insert(store::nocaseKey(db.ReadText(kHintWordColumn, set)));
+    forEachRow(db, hints::kHintTable, [&](store::ResultSetHandle set) {
+        existing.hints.insert(store::nocaseKey(db.ReadText(hints::kHintWordColumn, set)));
     });
     return existing;
 }
@@ -254,7 +255,7 @@ public:
                 ++result_.counts.hintsSkipped;
                 continue;
             }
-            if (!db_.Insert(kHintTable, "命令,说明", store::sqlValueList({entry.word, entry.description})))
+            if (!db_.Insert(hints::kHintTable, "命令,说明", store::sqlValueList({entry.word, entry.description})))
                 return writeFailed();
             ++result_.counts.hintsAdded;
         }

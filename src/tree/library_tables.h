@@ -1,6 +1,6 @@
 #pragma once
 // Tables and columns of the library that the command tree reads and writes,
-// and that export and import carry.
+// and that export and import carry (with the hint words' table of hints/).
 namespace quorvane::tree {
 
 // Every table's key: rows are addressed by it.
@@ -16,12 +16,8 @@ inline constexpr char kCommandNameColumn[] = "命令名";
 inline constexpr char kChineseNameColumn[] = "中文名";
 inline constexpr char kCommandCategoryColumn[] = "分类";
 
-// Typing hints: a word and its description, which is stored as typed (not escaped).
-inline constexpr char kHintTable[] = "命令表";
-inline constexpr char kHintWordColumn[] = "命令";
-
 // Every table describes its rows in a column of this name; in 分类表 and 命令库
-// it is stored escaped.
+// it is stored escaped, in the hint words' table as typed.
 inline constexpr char kDescriptionColumn[] = "说明";
 
 }  // namespace quorvane::tree
