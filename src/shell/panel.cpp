@@ -25,7 +25,7 @@ Panel::Panel(std::filesystem::path runDirectory, const PanelPlatform& platform)
       mirror_(model_, platform.tree, treeInteraction_, [this](Point screen) { panel_.popUpCommandMenu(screen); }),
       docking_(platform.panel, platform.desktop, platform.clock, timer(PanelTimer::Shrink),
                lifecycle_.geometry(), lifecycle_.scale(), lifecycle_.settings()),
-      typingHints_({platform.desktop, platform.keyboardHook, platform.hintPopup, platform.clock,
+      typingHints_({platform.desktop, platform.keyboardHook, platform.mouseHook, platform.hintPopup, platform.clock,
                     platform.codec, platform.panel},
                    lifecycle_.commandDb(), editorLink_, lifecycle_.options(),
                    commandId(MenuCommand::ToggleCursorTracking), lifecycle_.scale()) {
