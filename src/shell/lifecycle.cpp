@@ -30,6 +30,10 @@ bool directoryAcceptsFiles(const std::filesystem::path& directory) {
 
 }  // namespace
 
+settings::OptionMenuItems optionMenuItems() {
+    return {commandId(MenuCommand::ToggleCommandHints), commandId(MenuCommand::ToggleCursorTracking)};
+}
+
 Lifecycle::Lifecycle(std::filesystem::path runDirectory, const TextCodec& codec, PanelView& panel,
                      Messages& messages)
     : runDirectory_(std::move(runDirectory)),
@@ -69,9 +73,7 @@ bool Lifecycle::startUp() {
     noteIfLibraryCannotBeWritten();
     // Writers killed before their rename leave these behind.
     ini_.removeStaleTemporaries();
-    const settings::OptionMenuItems optionItems{commandId(MenuCommand::ToggleCommandHints),
-                                                commandId(MenuCommand::ToggleCursorTracking)};
-    settings::applyStartupSettings(settingsFile_, optionItems, seams.loadHintPopup, panel_, options_,
+    settings::applyStartupSettings(settingsFile_, optionMenuItems(), seams.loadHintPopup, panel_, options_,
                                    geometry_, scale_);
     run(seams.installKeyboardWatcher);
     panel_.watchPointer();

@@ -16,6 +16,7 @@
 #include "settings/ini_file.h"
 #include "settings/options.h"
 #include "settings/settings_file.h"
+#include "settings/startup_settings.h"
 #include "store/db_connection.h"
 #include "store/record_store.h"
 
@@ -26,6 +27,9 @@ inline constexpr char kOpenLibraryFailedText[] = "打开命令数据库失败";
 inline constexpr char kLibraryDamagedText[] = "命令数据库已损坏";
 inline constexpr char kReadOnlyLibraryText[] = "命令数据库文件是只读的，所做的修改无法保存：";
 inline constexpr char kReadOnlyFolderText[] = "命令数据库所在的文件夹不能写入，所做的修改无法保存：";
+
+// The menu items whose check marks are options.
+settings::OptionMenuItems optionMenuItems();
 
 // The mouse events of the notification-area icon, by kind.
 enum class TrayEvent { LeftButtonUp = 1, DoubleClick = 2, RightButton = 3 };

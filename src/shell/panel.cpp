@@ -28,7 +28,10 @@ Panel::Panel(std::filesystem::path runDirectory, const PanelPlatform& platform)
       typingHints_({platform.desktop, platform.keyboardHook, platform.hintPopup, platform.clock,
                     platform.codec, platform.panel},
                    lifecycle_.commandDb(), editorLink_, lifecycle_.options(),
-                   commandId(MenuCommand::ToggleCursorTracking), lifecycle_.scale()) {
+                   commandId(MenuCommand::ToggleCursorTracking), lifecycle_.scale()),
+      hintWords_(platform.forms, platform.messages, platform.fileDialogs, lifecycle_.commandDb(), platform.codec),
+      optionSwitches_(platform.forms, platform.panel, lifecycle_.settings(), lifecycle_.options(), optionMenuItems(),
+                      [this] { typingHints_.loadPopupIfNeeded(); }) {
     places_ = rescaled(places_, DpiScale(), lifecycle_.scale());
     connectSeams();
     connectMenuCommands();
@@ -72,6 +75,12 @@ void Panel::connectMenuCommands() {
     on(MenuCommand::InsertVariable, [this] { codeTemplates_.insertVariable(); });
     on(MenuCommand::InsertClass, [this] { codeTemplates_.insertClass(); });
     on(MenuCommand::InsertStruct, [this] { codeTemplates_.insertStruct(); });
+
+    on(MenuCommand::OpenSettings, [this] { optionSwitches_.showSettingsWindow(); });
+    on(MenuCommand::AddCommandHint, [this] { hintWords_.enterWords(); });
+    on(MenuCommand::ImportCommandHints, [this] { hintWords_.importChosenFile(); });
+    on(MenuCommand::ToggleCommandHints, [this] { optionSwitches_.toggleCommandHints(); });
+    on(MenuCommand::ToggleCursorTracking, [this] { optionSwitches_.toggleCursorTracking(); });
 
     on(MenuCommand::FindCommand, [this] { treeInteraction_.findCommand(); });
     on(MenuCommand::UsageNote, [this] { showUsageNote(messages_); });

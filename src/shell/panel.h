@@ -10,11 +10,13 @@
 #include <string_view>
 
 #include "editor_link/editor_link.h"
+#include "hints/hint_words.h"
 #include "hints/typing_hints.h"
 #include "platform/clipboard.h"
 #include "platform/clock.h"
 #include "platform/description_window_view.h"
 #include "platform/desktop.h"
+#include "platform/file_dialogs.h"
 #include "platform/form.h"
 #include "platform/hint_popup_view.h"
 #include "platform/keyboard_hook.h"
@@ -25,6 +27,7 @@
 #include "platform/text_codec.h"
 #include "platform/timer.h"
 #include "platform/tree_control.h"
+#include "settings/settings_window.h"
 #include "shell/description_window.h"
 #include "shell/docking.h"
 #include "shell/lifecycle.h"
@@ -58,6 +61,7 @@ struct PanelPlatform {
     PanelTimers timers;
     KeyboardHook& keyboardHook;
     HintPopupView& hintPopup;
+    FileDialogs& fileDialogs;
 };
 
 class Panel {
@@ -127,6 +131,8 @@ private:
     tree::TreeMirror mirror_;
     Docking docking_;
     hints::TypingHints typingHints_;
+    hints::HintWords hintWords_;
+    settings::OptionSwitches optionSwitches_;
     ControlPlaces places_ = kDesignedPlaces;
     std::map<MenuCommand, Handler> menuHandlers_;
     // The client area the places were last laid out for.

@@ -15,6 +15,7 @@
 #include "win32/win_clock.h"
 #include "win32/win_description_window.h"
 #include "win32/win_desktop.h"
+#include "win32/win_file_dialogs.h"
 #include "win32/win_form_host.h"
 #include "win32/win_hint_popup.h"
 #include "win32/win_info_box.h"
