@@ -18,6 +18,7 @@
 #include "settings/settings_file.h"
 #include "settings/startup_settings.h"
 #include "store/db_connection.h"
+#include "store/library_file.h"
 #include "store/record_store.h"
 
 namespace quorvane::shell {
@@ -28,6 +29,9 @@ inline constexpr char kLibraryDamagedText[] = "命令数据库已损坏";
 inline constexpr char kReadOnlyLibraryText[] = "命令数据库文件是只读的，所做的修改无法保存：";
 inline constexpr char kReadOnlyFolderText[] = "命令数据库所在的文件夹不能写入，所做的修改无法保存：";
 
+// The info box's word on a library made with the starter set of hint words.
+std::string starterHintsNotice(std::size_t count);
+
 // The menu items whose check marks are options.
 settings::OptionMenuItems optionMenuItems();
 
@@ -37,6 +41,8 @@ enum class TrayEvent { LeftButtonUp = 1, DoubleClick = 2, RightButton = 3 };
 // Steps that belong to other subsystems. The panel fills them; an empty one
 // is skipped.
 struct LifecycleSeams {
+    // Start-up, when the library is missing: the hint words it is made with.
+    std::function<std::vector<store::HintWord>()> starterHintWords;
     // Start-up, after the library is open and before the settings are applied.
     std::function<void()> loadCommandTree;
     // Start-up, while the settings are applied, whatever they say.

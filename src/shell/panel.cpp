@@ -2,6 +2,7 @@
 
 #include <optional>
 
+#include "hints/hint_words_file.h"
 #include "shell/about_window.h"
 #include "tree/tree_loader.h"
 
@@ -33,11 +34,11 @@ Panel::Panel(std::filesystem::path runDirectory, const PanelPlatform& platform)
       optionSwitches_(platform.forms, platform.panel, lifecycle_.settings(), lifecycle_.options(), optionMenuItems(),
                       [this] { typingHints_.loadPopupIfNeeded(); }) {
     places_ = rescaled(places_, DpiScale(), lifecycle_.scale());
-    connectSeams();
+    connectSeams(platform);
     connectMenuCommands();
 }
 
-void Panel::connectSeams() {
+void Panel::connectSeams(const PanelPlatform& platform) {
     LifecycleSeams& seams = lifecycle_.seams;
     // Filled with nobody watching: a big library loads fastest unobserved.
     seams.loadCommandTree = [this] {
@@ -51,6 +52,9 @@ void Panel::connectSeams() {
     seams.showDescriptionWindow = [this] { descriptions_.show(); };
     seams.expandPanel = [this](bool keepTimerStopped) { docking_.expandPanel(keepTimerStopped); };
     seams.placeBeforeShrink = [this] { return docking_.placeBeforeShrink(); };
+    seams.starterHintWords = [&starterHints = platform.starterHints, &codec = platform.codec] {
+        return hints::starterHintWords(starterHints.text(), codec);
+    };
     seams.loadHintPopup = [this] { typingHints_.loadPopup(); };
     seams.installKeyboardWatcher = [this] { typingHints_.installKeyboardWatcher(); };
     seams.removeKeyboardWatcher = [this] { typingHints_.removeKeyboardWatcher(); };

@@ -23,6 +23,7 @@
 #include "platform/messages.h"
 #include "platform/mouse_hook.h"
 #include "platform/panel_view.h"
+#include "platform/starter_hints.h"
 #include "platform/system_shell.h"
 #include "platform/text_codec.h"
 #include "platform/timer.h"
@@ -61,6 +62,7 @@ struct PanelPlatform {
     PanelTimers timers;
     KeyboardHook& keyboardHook;
     HintPopupView& hintPopup;
+    StarterHints& starterHints;
     FileDialogs& fileDialogs;
 };
 
@@ -111,7 +113,7 @@ public:
 private:
     using Handler = std::function<void()>;
     void connectMenuCommands();
-    void connectSeams();
+    void connectSeams(const PanelPlatform& platform);
     // What start-up found that the user should know, in the info box.
     void showNotices();
     Timer& timer(PanelTimer which) const { return *timers_[static_cast<std::size_t>(which)]; }

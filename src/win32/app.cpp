@@ -24,7 +24,7 @@ struct App::Parts {
           core(app.runDirectory_, shell::PanelPlatform{app.desktop_, clipboard, app.clock_, app.codec_, app.messages_,
                                                     app.panelView_, tree, infoBox, descriptionWindow,
                                                     forms, mouseHook, app.system_, timerPointers(), keyboardHook,
-                                                    hintPopup, fileDialogs}) {}
+                                                    hintPopup, app.starterHints_, fileDialogs}) {}
 
     shell::PanelTimers timerPointers() {
         shell::PanelTimers pointers{};

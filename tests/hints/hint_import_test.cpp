@@ -6,6 +6,7 @@
 
 #include <filesystem>
 #include <fstream>
+#include <iterator>
 #include <string>
 #include <unordered_set>
 #include <vector>
@@ -160,6 +161,27 @@ TEST_F(HintImport, FromAFile) {
     result = importHintWordsFile(big, db, codec);
     EXPECT_EQ(result.message, "文件超过 16 MiB，没有导入任何命令提示");
     EXPECT_EQ(hintRows().size(), seeded.size() + 1);
+}
+
+// The list the build puts into the program: harvested from the Windows
+// headers, with the standard library's everyday names.
+TEST(StarterHints, TheProgramsListIsAcceptedWhole) {
+    std::ifstream in(QUORVANE_STARTER_HINTS_FILE, std::ios::binary);
+    ASSERT_TRUE(in) << QUORVANE_STARTER_HINTS_FILE;
+    const std::string text(std::istreambuf_iterator<char>(in), {});
+    fakes::FakeTextCodec codec;
+    const HintFileContent content = readHintWords(text, codec);
+    ASSERT_FALSE(content.problem) << "line " << content.problem->line;
+    EXPECT_EQ(content.blankLines, 0);
+
+    const std::vector<store::HintWord> words = starterHintWords(text, codec);
+    EXPECT_EQ(words.size(), content.words.size()) << "every word once, without case";
+    EXPECT_GT(words.size(), 20000u);
+    std::unordered_set<std::string> all;
+    for (const store::HintWord& hint : words) all.insert(hint.word);
+    for (const char* word : {"GetWindowTextA", "GetWindowTextW", "CreateFileW", "MessageBoxA", "strlen", "memcpy",
+                             "printf", "push_back", "emplace_back", "substr"})
+        EXPECT_TRUE(all.count(word)) << word;
 }
 
 TEST(StarterHints, ARefusedListGivesNoWordsAndARepeatGoesInOnce) {

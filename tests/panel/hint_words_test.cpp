@@ -1,5 +1,6 @@
 // Hint words on the whole panel: entered one at a time in the entry window,
-// or imported from a file chosen in the open-file dialog.
+// imported from a file chosen in the open-file dialog, and the starter set a
+// new library is made with.
 #include <gtest/gtest.h>
 
 #include <fstream>
@@ -164,6 +165,36 @@ TEST(HintImportMenu, ACancelledDialogDoesNothing) {
     EXPECT_EQ(w.fileDialogs.titles.size(), 1u);
     EXPECT_TRUE(w.messages.shown.empty());
     EXPECT_EQ(hintRows(w), (Rows{{"GetDC", ""}}));
+}
+
+// The fake program carries GetWindowTextA, GetWindowTextW and strlen.
+TEST(StarterHints, OnlyALibraryTheProgramMakesGetsThemAndTheUserIsTold) {
+    PanelWorld w(PanelWorld::Library::Missing);
+    ASSERT_TRUE(w.start());
+    EXPECT_EQ(w.infoBox.text, "新建的命令数据库已带有 3 个命令提示：Windows API 和 C/C++ 标准库的函数名");
+    w.panel->shutDown();
+    ASSERT_TRUE(w.db.Open(w.control, w.libraryPath(), store::kLibraryPassword));
+    const Rows starter{{"GetWindowTextA", "winuser.h"}, {"GetWindowTextW", "winuser.h"}, {"strlen", ""}};
+    EXPECT_EQ(hintRows(w), starter);
+
+    // A later version of the program carries another list: the user's library keeps its own.
+    w.db.Close();
+    w.panel.reset();
+    w.starterHints.list = "CreateWindowExW\n";
+    w.infoBox.text.reset();
+    ASSERT_TRUE(w.start());
+    EXPECT_EQ(w.infoBox.text, std::nullopt);
+    w.panel->shutDown();
+    ASSERT_TRUE(w.db.Open(w.control, w.libraryPath(), store::kLibraryPassword));
+    EXPECT_EQ(hintRows(w), starter);
+}
+
+TEST(StarterHints, AProgramWithoutAListMakesAnEmptyLibraryAndSaysNothing) {
+    PanelWorld w(PanelWorld::Library::Missing);
+    w.starterHints.list.clear();
+    ASSERT_TRUE(w.start());
+    EXPECT_EQ(w.infoBox.text, std::nullopt);
+    EXPECT_TRUE(std::filesystem::exists(w.libraryPath()));
 }
 
 }  // namespace
