@@ -64,6 +64,10 @@ void TypingHints::loadPopup() {
     popup_.load(firstPopupPlace(desktop_.monitors().front().bounds, design), design);
 }
 
+void TypingHints::loadPopupIfNeeded() {
+    if (!popup_.loaded()) loadPopup();
+}
+
 void TypingHints::installKeyboardWatcher() {
     watching_ = true;
     keyboardHook_.install();

@@ -46,6 +46,8 @@ public:
 
     // Start-up and shut-down.
     void loadPopup();
+    // Hints switched on: a popup whose making failed at start-up gets another chance.
+    void loadPopupIfNeeded();
     void installKeyboardWatcher();
     void removeKeyboardWatcher();
     void destroyPopup();

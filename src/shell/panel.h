@@ -10,21 +10,25 @@
 #include <string_view>
 
 #include "editor_link/editor_link.h"
+#include "hints/hint_words.h"
 #include "hints/typing_hints.h"
 #include "platform/clipboard.h"
 #include "platform/clock.h"
 #include "platform/description_window_view.h"
 #include "platform/desktop.h"
+#include "platform/file_dialogs.h"
 #include "platform/form.h"
 #include "platform/hint_popup_view.h"
 #include "platform/keyboard_hook.h"
 #include "platform/messages.h"
 #include "platform/mouse_hook.h"
 #include "platform/panel_view.h"
+#include "platform/starter_hints.h"
 #include "platform/system_shell.h"
 #include "platform/text_codec.h"
 #include "platform/timer.h"
 #include "platform/tree_control.h"
+#include "settings/settings_window.h"
 #include "shell/description_window.h"
 #include "shell/docking.h"
 #include "shell/lifecycle.h"
@@ -58,6 +62,8 @@ struct PanelPlatform {
     PanelTimers timers;
     KeyboardHook& keyboardHook;
     HintPopupView& hintPopup;
+    StarterHints& starterHints;
+    FileDialogs& fileDialogs;
 };
 
 class Panel {
@@ -107,7 +113,7 @@ public:
 private:
     using Handler = std::function<void()>;
     void connectMenuCommands();
-    void connectSeams();
+    void connectSeams(const PanelPlatform& platform);
     // What start-up found that the user should know, in the info box.
     void showNotices();
     Timer& timer(PanelTimer which) const { return *timers_[static_cast<std::size_t>(which)]; }
@@ -127,6 +133,8 @@ private:
     tree::TreeMirror mirror_;
     Docking docking_;
     hints::TypingHints typingHints_;
+    hints::HintWords hintWords_;
+    settings::OptionSwitches optionSwitches_;
     ControlPlaces places_ = kDesignedPlaces;
     std::map<MenuCommand, Handler> menuHandlers_;
     // The client area the places were last laid out for.

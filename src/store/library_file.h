@@ -2,6 +2,7 @@
 // The library file: its name, its password and its creation.
 #include <filesystem>
 #include <string>
+#include <vector>
 
 namespace quorvane::store {
 
@@ -9,9 +10,18 @@ inline constexpr char kLibraryFileName[] = "Cmlsjk.mdb";
 // An access check, not encryption: the password is a constant of the program.
 inline constexpr char kLibraryPassword[] = "QPRWTZvoxe2741";
 
-// Creates the library with its three empty tables, guarded by `password`.
-// Built under a temporary name and renamed into place, so a failure leaves
-// no file at `path`. False when it could not be created.
-bool createLibrary(const std::filesystem::path& path, const std::string& password);
+// A row of the hint table: the word and its description, as stored.
+struct HintWord {
+    std::string word;
+    std::string description;
+    friend bool operator==(const HintWord&, const HintWord&) = default;
+};
+
+// Creates the library with its three tables, guarded by `password`; the hint
+// table holds `hintWords`, the others are empty. Built under a temporary
+// name and renamed into place, so a failure leaves no file at `path` and a
+// library never appears without its words. False when it could not be created.
+bool createLibrary(const std::filesystem::path& path, const std::string& password,
+                   const std::vector<HintWord>& hintWords = {});
 
 }  // namespace quorvane::store

@@ -11,6 +11,7 @@ struct App::Parts {
     explicit Parts(App& app)
         : clipboard(app.panel_.hwnd()),
           forms(app.panel_.hwnd()),
+          fileDialogs(app.panel_.hwnd()),
           tree(app.panel_.tree()),
           infoBox(app.panel_.infoBox()),
           descriptionWindow(app.instance_, app.panel_.hwnd(), app.panel_.font()),
@@ -23,7 +24,7 @@ struct App::Parts {
           core(app.runDirectory_, shell::PanelPlatform{app.desktop_, clipboard, app.clock_, app.codec_, app.messages_,
                                                     app.panelView_, tree, infoBox, descriptionWindow,
                                                     forms, mouseHook, app.system_, timerPointers(), keyboardHook,
-                                                    hintPopup}) {}
+                                                    hintPopup, app.starterHints_, fileDialogs}) {}
 
     shell::PanelTimers timerPointers() {
         shell::PanelTimers pointers{};
@@ -35,6 +36,7 @@ struct App::Parts {
     // panel goes, still finds the clipboard.
     WinClipboard clipboard;
     WinFormHost forms;
+    WinFileDialogs fileDialogs;
     WinTreeControl tree;
     WinInfoBox infoBox;
     WinDescriptionWindow descriptionWindow;

@@ -15,6 +15,7 @@
 #include "win32/win_clock.h"
 #include "win32/win_description_window.h"
 #include "win32/win_desktop.h"
+#include "win32/win_file_dialogs.h"
 #include "win32/win_form_host.h"
 #include "win32/win_hint_popup.h"
 #include "win32/win_info_box.h"
@@ -22,6 +23,7 @@
 #include "win32/win_messages.h"
 #include "win32/win_mouse_hook.h"
 #include "win32/win_panel_view.h"
+#include "win32/win_starter_hints.h"
 #include "win32/win_system_shell.h"
 #include "win32/win_text.h"
 #include "win32/win_timer.h"
@@ -68,6 +70,7 @@ private:
     WinClock clock_{pump_};
     WinDesktop desktop_;
     WinSystemShell system_;
+    WinStarterHints starterHints_;
     MainPanel panel_;
     WinPanelView panelView_{panel_};
     std::unique_ptr<Parts> parts_;

@@ -127,8 +127,7 @@ TEST(PanelMenus, EveryMenuCommandReachesItsFeature) {
     const std::set<MenuCommand> notBuiltYet = {
         MenuCommand::AddCommand,      MenuCommand::ModifyCommand,          MenuCommand::DeleteItem,
         MenuCommand::AddCategory,     MenuCommand::AddSubcategory,         MenuCommand::EditCategoryDescription,
-        MenuCommand::RenameCategory,  MenuCommand::OpenSettings,           MenuCommand::AddCommandHint,
-        MenuCommand::ToggleCommandHints, MenuCommand::ToggleCursorTracking,
+        MenuCommand::RenameCategory,
     };
     // What the user sees of each built command, in the world after it ran.
     const auto pasted = [](const char* text) {
@@ -160,6 +159,20 @@ TEST(PanelMenus, EveryMenuCommandReachesItsFeature) {
          [](PanelWorld& w) { return w.infoBox.calls == std::vector<std::string>{"selectAll", "copy"}; }},
         {MenuCommand::ShowInNewWindow, [](PanelWorld& w) { return w.descriptionWindow.shown; }},
         {MenuCommand::About, opened("关于")},
+        {MenuCommand::OpenSettings, opened("系统设置")},
+        {MenuCommand::AddCommandHint, opened("")},
+        {MenuCommand::ImportCommandHints,
+         [](PanelWorld& w) { return w.fileDialogs.titles == std::vector<std::string>{"导入命令提示"}; }},
+        {MenuCommand::ToggleCommandHints,
+         [](PanelWorld& w) {
+             return w.panelView.checks[shell::commandId(MenuCommand::ToggleCommandHints)] &&
+                    w.setting("xitong", "mlts") == "真";
+         }},
+        {MenuCommand::ToggleCursorTracking,
+         [](PanelWorld& w) {
+             return !w.panelView.checks[shell::commandId(MenuCommand::ToggleCursorTracking)] &&
+                    w.setting("xitong", "gbgz") == "假";
+         }},
         {MenuCommand::TrayShow,
          [](PanelWorld& w) { return w.panelView.visible && w.panelView.broughtToFront == 1; }},
         {MenuCommand::TrayExit, [](PanelWorld& w) { return w.panelView.closeRequests == 1; }},

@@ -13,12 +13,14 @@
 #include "fakes/fake_clock.h"
 #include "fakes/fake_description_window.h"
 #include "fakes/fake_desktop.h"
+#include "fakes/fake_file_dialogs.h"
 #include "fakes/fake_form_host.h"
 #include "fakes/fake_hint_popup_view.h"
 #include "fakes/fake_keyboard_hook.h"
 #include "fakes/fake_messages.h"
 #include "fakes/fake_mouse_hook.h"
 #include "fakes/fake_panel_view.h"
+#include "fakes/fake_starter_hints.h"
 #include "fakes/fake_system_shell.h"
 #include "fakes/fake_text_codec.h"
 #include "fakes/fake_tree_control.h"
@@ -65,7 +67,7 @@ public:
         panel = std::make_unique<shell::Panel>(
             dir.path(), shell::PanelPlatform{desktop, clipboard, clock, codec, messages, panelView, tree, infoBox,
                                              descriptionWindow, forms, mouseHook, system, timers, keyboardHook,
-                                             hintPopup});
+                                             hintPopup, starterHints, fileDialogs});
         tree.events = &panel->treeEvents();
         // The first layout, as the window layer reports the client area it was created with.
         panel->onClientResized(panelView.rect.width, panelView.rect.height);
@@ -114,6 +116,8 @@ public:
     fakes::FakeSystemShell system;
     fakes::FakeKeyboardHook keyboardHook;
     fakes::FakeHintPopupView hintPopup;
+    fakes::FakeStarterHints starterHints;
+    fakes::FakeFileDialogs fileDialogs;
     shell::PanelTimers timers{};
     // The IDE: a frame holding a classic edit view, and a hosted editor.
     WindowHandle ideFrame = desktop.addWindow("IdeMainFrame");

@@ -496,6 +496,29 @@ TEST(TypingHints, ThePopupIsPlacedBesideTheCaretInsideItsMonitor) {
     }
 }
 
+// The menu's two switches act at the next key: "命令提示" stops the lookups,
+// and "光标跟踪" is read at each one.
+TEST(TypingHints, TheMenuSwitchesTakeEffectAtTheNextKey) {
+    HintsWorld w;
+    seedThreeHints(w);
+    w.startTyping();
+    w.menu(MenuCommand::ToggleCursorTracking);
+    w.type("g");
+    ASSERT_TRUE(w.shown());
+    EXPECT_EQ(w.hintPopup.position, (Point{560, 594})) << "left where it was made";
+    w.press(vk::Escape);
+
+    w.menu(MenuCommand::ToggleCursorTracking);
+    w.type("g");
+    EXPECT_EQ(w.hintPopup.position, (Point{510, 320})) << "beside the caret again";
+    w.press(vk::Escape);
+
+    w.menu(MenuCommand::ToggleCommandHints);
+    w.type("ge");
+    EXPECT_TRUE(w.hidden());
+    EXPECT_EQ(w.hints().typedWord(), "");
+}
+
 // An input method open in its native mode owns letters, Space and digits:
 // nothing is collected, nothing swallowed, and a list still shown goes.
 TEST(TypingHints, AComposingInputMethodKeepsItsKeys) {

@@ -1,0 +1,20 @@
+#pragma once
+#include <windows.h>
+
+#include "platform/file_dialogs.h"
+
+namespace quorvane::win32 {
+
+// The common dialog's open-file box, owned by the panel.
+class WinFileDialogs final : public FileDialogs {
+public:
+    explicit WinFileDialogs(HWND owner) : owner_(owner) {}
+
+    std::optional<std::filesystem::path> chooseFileToOpen(const std::string& title,
+                                                          const std::vector<FileTypeFilter>& filters) override;
+
+private:
+    HWND owner_;
+};
+
+}  // namespace quorvane::win32
