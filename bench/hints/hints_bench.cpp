@@ -20,6 +20,7 @@
 #include "fakes/fake_desktop.h"
 #include "fakes/fake_hint_popup_view.h"
 #include "fakes/fake_keyboard_hook.h"
+#include "fakes/fake_mouse_hook.h"
 #include "fakes/fake_messages.h"
 #include "fakes/fake_panel_view.h"
 #include "fakes/fake_text_codec.h"
@@ -83,6 +84,7 @@ struct HintsWorld {
     fakes::FakeMessages messages;
     fakes::FakePanelView panel;
     fakes::FakeKeyboardHook keyboardHook;
+    fakes::FakeMouseHook mouseHook;
     fakes::FakeHintPopupView popup;
     editor_link::EditorLink editorLink{desktop, clipboard, clock, codec, messages, clock.makeTimer()};
     settings::Options options{.hintsEnabled = true};
@@ -90,7 +92,7 @@ struct HintsWorld {
     hints::TypingHints hints;
 
     explicit HintsWorld(store::RecordStore& db)
-        : hints({desktop, keyboardHook, popup, clock, codec, panel}, db, editorLink, options,
+        : hints({desktop, keyboardHook, mouseHook, popup, clock, codec, panel}, db, editorLink, options,
                 kCaretTrackingItem, scale) {
         const WindowHandle editor = desktop.addWindow("Afx:400000:8");
         desktop.focused = editor;

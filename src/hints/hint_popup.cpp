@@ -11,13 +11,15 @@ HintPopup::HintPopup(HintPopupView& view, HintLookup& lookup, const TextCodec& c
 void HintPopup::load(Point place, const HintPopupDesign& design) {
     design_ = design;
     view_.load({design_.width, design_.height, design_.fontHeight, design_.background, design_.pen});
-    setAlpha(0);
+    // Only a window that exists takes its transparency.
+    loaded_ = setAlpha(0);
     view_.moveTo(place);
     layoutHintRows();
 }
 
 void HintPopup::destroy() {
     view_.destroy();
+    loaded_ = false;
 }
 
 bool HintPopup::setAlpha(int alpha) {

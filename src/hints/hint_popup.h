@@ -31,6 +31,8 @@ public:
     // width, by `design` in pixels.
     void load(Point place, const HintPopupDesign& design);
     void destroy();
+    // The window exists: it was made and has not been destroyed since.
+    bool loaded() const { return loaded_; }
     // setPopupAlpha: 0 hides the popup, 255 shows it.
     bool setAlpha(int alpha);
     void moveTo(Point topLeft) { view_.moveTo(topLeft); }
@@ -72,6 +74,7 @@ private:
     HintLookup& lookup_;
     const TextCodec& codec_;
     HintPopupDesign design_;
+    bool loaded_ = false;
 
     // The letters the list was looked up with.
     std::string word_;

@@ -20,14 +20,15 @@ bool isListKey(int key) {
 
 KeyDecision decideKey(const KeyEvent& event, const WatcherState& state, KeyFacts& facts) {
     const KeyDecision pass;
-    // Releases and keys pressed with Alt never act.
-    if (event.kind != KeyKind::Down) return pass;
+    // Releases, keys pressed with Alt and the program's own keys never act.
+    if (event.kind != KeyKind::Down || event.ours) return pass;
     // The focus test comes after the cheap ones, so that most keys are
     // settled without asking the desktop.
     const int key = event.virtualKey;
     if (key == vk::Enter) {
         if (!state.autoSemicolon || facts.held(vk::Shift) || !facts.inTarget()) return pass;
-        return {KeyAction::TypeSemicolon};
+        // The Enter goes again, behind the ";", once the ";" is in.
+        return {KeyAction::TypeSemicolon, 0, KeyVerdict::Swallow};
     }
     if (isLetter(key)) {
         if (!state.hintsEnabled || facts.held(vk::Control) || !facts.inTarget()) return pass;

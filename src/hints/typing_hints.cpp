@@ -48,6 +48,7 @@ TypingHints::TypingHints(const HintsPlatform& platform, store::RecordStore& comm
                          int cursorTrackingItem, const DpiScale& scale)
     : desktop_(platform.desktop),
       keyboardHook_(platform.keyboardHook),
+      mouseHook_(platform.mouseHook),
       clock_(platform.clock),
       codec_(platform.codec),
       panel_(platform.panel),
@@ -61,6 +62,10 @@ TypingHints::TypingHints(const HintsPlatform& platform, store::RecordStore& comm
 void TypingHints::loadPopup() {
     const HintPopupDesign design = scaledDesign(kHintPopupDesign, scale_);
     popup_.load(firstPopupPlace(desktop_.monitors().front().bounds, design), design);
+}
+
+void TypingHints::loadPopupIfNeeded() {
+    if (!popup_.loaded()) loadPopup();
 }
 
 void TypingHints::installKeyboardWatcher() {
@@ -80,8 +85,12 @@ void TypingHints::destroyPopup() {
 
 void TypingHints::watchKeyboardHook() {
     if (!watching_) return;
-    // Signed: input seen by the hook may be stamped a moment before the call.
-    if (static_cast<std::int32_t>(keyboardHook_.lastInputTime() - lastHookCall_) <= kUnseenInputMs) return;
+    // Signed: input seen by a hook may be stamped a moment before the call.
+    const std::uint32_t lastInput = keyboardHook_.lastInputTime();
+    if (static_cast<std::int32_t>(lastInput - lastHookCall_) <= kUnseenInputMs) return;
+    // The mouse's own input says nothing of the keyboard hook; and putting
+    // the hook back loses the keys the system is passing through it then.
+    if (static_cast<std::int32_t>(lastInput - mouseHook_.lastEventTime()) <= kUnseenInputMs) return;
     keyboardHook_.remove();
     keyboardHook_.install();
     lastHookCall_ = clock_.tickCount();
@@ -97,8 +106,11 @@ KeyVerdict TypingHints::onKey(const KeyEvent& event) {
         case KeyAction::None:
             break;
         case KeyAction::TypeSemicolon:
-            // Posted now, straight to the editor: it arrives before the Enter key itself.
-            editorLink_.delivery().postChars(facts.target, ";");
+            // Typed, not posted: a posted character overtakes the keys the
+            // editor has not read yet, and "f(" typed fast would become "f;(".
+            desktop_.typeCharacter(U';');
+            desktop_.sendKey(vk::Enter, true);
+            desktop_.sendKey(vk::Enter, false);
             break;
         case KeyAction::CollectLetter:
             typedWord_.push_back(static_cast<char>(event.virtualKey));

@@ -13,6 +13,7 @@
 #include "platform/desktop.h"
 #include "platform/hint_popup_view.h"
 #include "platform/keyboard_hook.h"
+#include "platform/mouse_hook.h"
 #include "platform/panel_view.h"
 #include "platform/text_codec.h"
 #include "settings/options.h"
@@ -24,6 +25,8 @@ namespace quorvane::hints {
 struct HintsPlatform {
     Desktop& desktop;
     KeyboardHook& keyboardHook;
+    // Tells the mouse's input from keys the keyboard hook missed.
+    MouseHook& mouseHook;
     HintPopupView& popupView;
     Clock& clock;
     const TextCodec& codec;
@@ -43,6 +46,8 @@ public:
 
     // Start-up and shut-down.
     void loadPopup();
+    // Hints switched on: a popup whose making failed at start-up gets another chance.
+    void loadPopupIfNeeded();
     void installKeyboardWatcher();
     void removeKeyboardWatcher();
     void destroyPopup();
@@ -71,6 +76,7 @@ private:
 
     Desktop& desktop_;
     KeyboardHook& keyboardHook_;
+    MouseHook& mouseHook_;
     Clock& clock_;
     const TextCodec& codec_;
     PanelView& panel_;

@@ -52,8 +52,11 @@ public:
 
     // Posts WM_CHAR with the byte as wParam (0..255) and lParam 1.
     virtual void postCharByte(WindowHandle window, std::uint8_t byte) = 0;
-    // Synthesises a key press or release, scan code 0.
+    // Synthesises a key press or release, scan code 0, at the end of the
+    // system's input: after every key the user has typed so far.
     virtual void sendKey(int virtualKey, bool down) = 0;
+    // Types one character the same way, as the focused window's next input.
+    virtual void typeCharacter(char32_t character) = 0;
     // Whether the key or mouse button is held down at this moment.
     virtual bool keyIsDown(int virtualKey) = 0;
 

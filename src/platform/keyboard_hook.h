@@ -16,6 +16,8 @@ enum class KeyKind {
 struct KeyEvent {
     int virtualKey = 0;
     KeyKind kind = KeyKind::Down;
+    // Sent by the program itself (Desktop::sendKey, typeCharacter): never acted on again.
+    bool ours = false;
 };
 
 enum class KeyVerdict { Pass, Swallow };

@@ -1,4 +1,5 @@
 #pragma once
+#include <cstdint>
 
 namespace quorvane {
 
@@ -11,6 +12,9 @@ public:
     // False when the system refused the hook.
     virtual bool install() = 0;
     virtual void remove() = 0;
+    // When the hook last saw a mouse event of any kind, on the millisecond
+    // counter of Clock::tickCount: input the system saw after that was not the mouse's.
+    virtual std::uint32_t lastEventTime() = 0;
 };
 
 }  // namespace quorvane

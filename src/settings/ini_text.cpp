@@ -14,41 +14,10 @@ bool startsWith(std::string_view text, std::string_view prefix) {
     return text.substr(0, prefix.size()) == prefix;
 }
 
-// Shortest forms only, no surrogates, nothing past U+10FFFF.
-bool isUtf8(std::string_view text, bool& nonAscii) {
-    nonAscii = false;
-    std::size_t i = 0;
-    while (i < text.size()) {
-        const auto lead = static_cast<unsigned char>(text[i]);
-        if (lead < 0x80) {
-            ++i;
-            continue;
-        }
-        nonAscii = true;
-        std::size_t length = 0;
-        unsigned char low = 0x80;
-        unsigned char high = 0xBF;
-        if (lead >= 0xC2 && lead <= 0xDF) {
-            length = 2;
-        } else if (lead >= 0xE0 && lead <= 0xEF) {
-            length = 3;
-            if (lead == 0xE0) low = 0xA0;
-            if (lead == 0xED) high = 0x9F;
-        } else if (lead >= 0xF0 && lead <= 0xF4) {
-            length = 4;
-            if (lead == 0xF0) low = 0x90;
-            if (lead == 0xF4) high = 0x8F;
-        } else {
-            return false;
-        }
-        if (i + length > text.size()) return false;
-        for (std::size_t k = 1; k < length; ++k) {
-            const auto next = static_cast<unsigned char>(text[i + k]);
-            if (next < (k == 1 ? low : 0x80) || next > (k == 1 ? high : 0xBF)) return false;
-        }
-        i += length;
-    }
-    return true;
+bool hasNonAscii(std::string_view text) {
+    for (const char c : text)
+        if (static_cast<unsigned char>(c) >= 0x80) return true;
+    return false;
 }
 
 void appendUtf8(std::string& out, char32_t c) {
@@ -103,11 +72,6 @@ GbkText fromUtf8(const std::string& utf8, const TextCodec& codec, bool exact) {
 
 }  // namespace
 
-bool isUtf8(std::string_view text) {
-    bool nonAscii = false;
-    return isUtf8(text, nonAscii);
-}
-
 GbkText toGbkText(std::string_view fileBytes, const TextCodec& codec) {
     bool exact = true;
     if (startsWith(fileBytes, kUtf16LittleMark) || startsWith(fileBytes, kUtf16BigMark)) {
@@ -118,8 +82,7 @@ GbkText toGbkText(std::string_view fileBytes, const TextCodec& codec) {
     // The mark goes even when what follows is not UTF-8: an editor saved the
     // file, then lines in GBK were appended to it.
     if (startsWith(fileBytes, kUtf8Mark)) fileBytes.remove_prefix(kUtf8Mark.size());
-    bool nonAscii = false;
-    if (isUtf8(fileBytes, nonAscii) && nonAscii) return fromUtf8(std::string(fileBytes), codec, exact);
+    if (hasNonAscii(fileBytes) && isUtf8(fileBytes)) return fromUtf8(std::string(fileBytes), codec, exact);
     return {std::string(fileBytes), exact};
 }
 

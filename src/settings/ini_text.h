@@ -16,9 +16,6 @@ struct GbkText {
     bool exact = true;
 };
 
-// Well-formed UTF-8: shortest forms only, no surrogates, nothing past U+10FFFF.
-bool isUtf8(std::string_view text);
-
 // UTF-8 is recognised by its byte order mark, or by being valid UTF-8 with
 // some non-ASCII text; anything else is GBK and passes unchanged, byte for byte.
 GbkText toGbkText(std::string_view fileBytes, const TextCodec& codec);

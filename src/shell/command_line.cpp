@@ -3,6 +3,7 @@
 #include <system_error>
 #include <utility>
 
+#include "hints/hint_words_file.h"
 #include "store/db_connection.h"
 #include "store/library_backup.h"
 #include "store/library_file.h"
@@ -27,8 +28,13 @@ const std::array<CommandLine::Command, 2> CommandLine::kCommands = {{
     {"--import", &CommandLine::importFrom},
 }};
 
-CommandLine::CommandLine(fs::path runDirectory, CommandLineHost& host, WallClock& clock)
-    : library_(std::move(runDirectory) / store::kLibraryFileName), host_(host), clock_(clock) {}
+CommandLine::CommandLine(fs::path runDirectory, CommandLineHost& host, WallClock& clock, StarterHints& starterHints,
+                         const TextCodec& codec)
+    : library_(std::move(runDirectory) / store::kLibraryFileName),
+      host_(host),
+      clock_(clock),
+      starterHints_(starterHints),
+      codec_(codec) {}
 
 std::optional<int> CommandLine::run(const std::vector<std::string>& arguments) {
     if (arguments.empty()) return std::nullopt;
@@ -71,7 +77,9 @@ int CommandLine::importFrom(const fs::path& file) {
 
     std::error_code ec;
     // As a start would: a missing library is made first.
-    if (!fs::exists(library_, ec) && !store::createLibrary(library_, store::kLibraryPassword))
+    if (!fs::exists(library_, ec) &&
+        !store::createLibrary(library_, store::kLibraryPassword,
+                              hints::starterHintWords(starterHints_.text(), codec_)))
         return finish(false, "导入失败：无法建立命令数据库");
     store::DbConnection control;
     store::RecordStore db;

@@ -13,13 +13,17 @@
 #include <vector>
 
 #include "platform/command_line_host.h"
+#include "platform/starter_hints.h"
+#include "platform/text_codec.h"
 #include "platform/wall_clock.h"
 
 namespace quorvane::shell {
 
 class CommandLine {
 public:
-    CommandLine(std::filesystem::path runDirectory, CommandLineHost& host, WallClock& clock);
+    // `starterHints` and `codec` make a missing library as a start would.
+    CommandLine(std::filesystem::path runDirectory, CommandLineHost& host, WallClock& clock,
+                StarterHints& starterHints, const TextCodec& codec);
 
     // nullopt without arguments: the panel is to start. Otherwise the exit code.
     std::optional<int> run(const std::vector<std::string>& arguments);
@@ -40,6 +44,8 @@ private:
     std::filesystem::path library_;
     CommandLineHost& host_;
     WallClock& clock_;
+    StarterHints& starterHints_;
+    const TextCodec& codec_;
 };
 
 }  // namespace quorvane::shell

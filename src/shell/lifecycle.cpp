@@ -8,7 +8,6 @@
 #include "settings/startup_settings.h"
 #include "shell/library_restore.h"
 #include "shell/menu_layout.h"
-#include "store/library_file.h"
 
 namespace quorvane::shell {
 
@@ -30,6 +29,14 @@ bool directoryAcceptsFiles(const std::filesystem::path& directory) {
 }
 
 }  // namespace
+
+std::string starterHintsNotice(std::size_t count) {
+    return "新建的命令数据库已带有 " + std::to_string(count) + " 个命令提示：Windows API 和 C/C++ 标准库的函数名";
+}
+
+settings::OptionMenuItems optionMenuItems() {
+    return {commandId(MenuCommand::ToggleCommandHints), commandId(MenuCommand::ToggleCursorTracking)};
+}
 
 Lifecycle::Lifecycle(std::filesystem::path runDirectory, const TextCodec& codec, PanelView& panel,
                      Messages& messages)
@@ -55,7 +62,10 @@ bool Lifecycle::startUp() {
     std::error_code ignored;
     if (!std::filesystem::exists(library, ignored)) {
         // A failed creation leaves no file; the open below then reports it.
-        store::createLibrary(library, store::kLibraryPassword);
+        const std::vector<store::HintWord> starter =
+            seams.starterHintWords ? seams.starterHintWords() : std::vector<store::HintWord>();
+        if (store::createLibrary(library, store::kLibraryPassword, starter) && !starter.empty())
+            notices_.push_back(starterHintsNotice(starter.size()));
     }
     if (!commandDb_.Open(dbControl_, library, store::kLibraryPassword)) {
         // With a backup at hand the user may put it in place, and the start goes on.
@@ -74,9 +84,7 @@ bool Lifecycle::startUp() {
     noteIfLibraryCannotBeWritten();
     // Writers killed before their rename leave these behind.
     ini_.removeStaleTemporaries();
-    const settings::OptionMenuItems optionItems{commandId(MenuCommand::ToggleCommandHints),
-                                                commandId(MenuCommand::ToggleCursorTracking)};
-    settings::applyStartupSettings(settingsFile_, optionItems, seams.loadHintPopup, panel_, options_,
+    settings::applyStartupSettings(settingsFile_, optionMenuItems(), seams.loadHintPopup, panel_, options_,
                                    geometry_, scale_);
     run(seams.installKeyboardWatcher);
     panel_.watchPointer();

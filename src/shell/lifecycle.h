@@ -16,7 +16,9 @@
 #include "settings/ini_file.h"
 #include "settings/options.h"
 #include "settings/settings_file.h"
+#include "settings/startup_settings.h"
 #include "store/db_connection.h"
+#include "store/library_file.h"
 #include "store/record_store.h"
 
 namespace quorvane::shell {
@@ -27,12 +29,20 @@ inline constexpr char kLibraryDamagedText[] = "命令数据库已损坏";
 inline constexpr char kReadOnlyLibraryText[] = "命令数据库文件是只读的，所做的修改无法保存：";
 inline constexpr char kReadOnlyFolderText[] = "命令数据库所在的文件夹不能写入，所做的修改无法保存：";
 
+// The info box's word on a library made with the starter set of hint words.
+std::string starterHintsNotice(std::size_t count);
+
+// The menu items whose check marks are options.
+settings::OptionMenuItems optionMenuItems();
+
 // The mouse events of the notification-area icon, by kind.
 enum class TrayEvent { LeftButtonUp = 1, DoubleClick = 2, RightButton = 3 };
 
 // Steps that belong to other subsystems. The panel fills them; an empty one
 // is skipped.
 struct LifecycleSeams {
+    // Start-up, when the library is missing: the hint words it is made with.
+    std::function<std::vector<store::HintWord>()> starterHintWords;
     // Start-up, after the library is open and before the settings are applied.
     std::function<void()> loadCommandTree;
     // Start-up, while the settings are applied, whatever they say.

@@ -61,6 +61,7 @@ std::vector<Menu> makeMenuBar() {
          {
              item("系统设置", C::OpenSettings),
              item("添加命令提示", C::AddCommandHint),
+             item("导入命令提示...", C::ImportCommandHints),
              item("命令提示", C::ToggleCommandHints),
              item("光标跟踪", C::ToggleCursorTracking),
          }},

@@ -41,6 +41,7 @@ enum class MenuCommand : int {
     AddCommandHint = 302,
     ToggleCommandHints = 303,
     ToggleCursorTracking = 304,
+    ImportCommandHints = 305,
     // "帮助(&B)"
     UsageNote = 401,
     About = 402,

@@ -2,6 +2,7 @@
 
 #include <optional>
 
+#include "hints/hint_words_file.h"
 #include "shell/about_window.h"
 #include "tree/tree_loader.h"
 
@@ -26,20 +27,23 @@ Panel::Panel(std::filesystem::path runDirectory, const PanelPlatform& platform)
               [this](TreeKey key) { onTreeKey(key); }),
       docking_(platform.panel, platform.desktop, platform.clock, timer(PanelTimer::Shrink),
                lifecycle_.geometry(), lifecycle_.scale(), lifecycle_.settings()),
-      typingHints_({platform.desktop, platform.keyboardHook, platform.hintPopup, platform.clock,
+      typingHints_({platform.desktop, platform.keyboardHook, platform.mouseHook, platform.hintPopup, platform.clock,
                     platform.codec, platform.panel},
                    lifecycle_.commandDb(), editorLink_, lifecycle_.options(),
                    commandId(MenuCommand::ToggleCursorTracking), lifecycle_.scale()),
+      hintWords_(platform.forms, platform.messages, platform.fileDialogs, lifecycle_.commandDb(), platform.codec),
+      optionSwitches_(platform.forms, platform.panel, lifecycle_.settings(), lifecycle_.options(), optionMenuItems(),
+                      [this] { typingHints_.loadPopupIfNeeded(); }),
       backups_(lifecycle_.libraryPath(), platform.wallClock),
       editing_(model_, lifecycle_.commandDb(), platform.forms, platform.messages, [this] { backUpBeforeChange(); }),
       transfer_(model_, lifecycle_.commandDb(), platform.fileDialogs, platform.messages,
                 [this] { backUpBeforeChange(); }) {
     places_ = rescaled(places_, DpiScale(), lifecycle_.scale());
-    connectSeams();
+    connectSeams(platform);
     connectMenuCommands();
 }
 
-void Panel::connectSeams() {
+void Panel::connectSeams(const PanelPlatform& platform) {
     LifecycleSeams& seams = lifecycle_.seams;
     // Filled with nobody watching: a big library loads fastest unobserved.
     seams.loadCommandTree = [this] {
@@ -53,6 +57,9 @@ void Panel::connectSeams() {
     seams.showDescriptionWindow = [this] { descriptions_.show(); };
     seams.expandPanel = [this](bool keepTimerStopped) { docking_.expandPanel(keepTimerStopped); };
     seams.placeBeforeShrink = [this] { return docking_.placeBeforeShrink(); };
+    seams.starterHintWords = [&starterHints = platform.starterHints, &codec = platform.codec] {
+        return hints::starterHintWords(starterHints.text(), codec);
+    };
     seams.loadHintPopup = [this] { typingHints_.loadPopup(); };
     seams.installKeyboardWatcher = [this] { typingHints_.installKeyboardWatcher(); };
     seams.removeKeyboardWatcher = [this] { typingHints_.removeKeyboardWatcher(); };
@@ -77,6 +84,12 @@ void Panel::connectMenuCommands() {
     on(MenuCommand::InsertVariable, [this] { codeTemplates_.insertVariable(); });
     on(MenuCommand::InsertClass, [this] { codeTemplates_.insertClass(); });
     on(MenuCommand::InsertStruct, [this] { codeTemplates_.insertStruct(); });
+
+    on(MenuCommand::OpenSettings, [this] { optionSwitches_.showSettingsWindow(); });
+    on(MenuCommand::AddCommandHint, [this] { hintWords_.enterWords(); });
+    on(MenuCommand::ImportCommandHints, [this] { hintWords_.importChosenFile(); });
+    on(MenuCommand::ToggleCommandHints, [this] { optionSwitches_.toggleCommandHints(); });
+    on(MenuCommand::ToggleCursorTracking, [this] { optionSwitches_.toggleCursorTracking(); });
 
     on(MenuCommand::FindCommand, [this] { treeInteraction_.findCommand(); });
     on(MenuCommand::AddCommand, [this] { editing_.commands().addCommand(); });

@@ -10,6 +10,7 @@
 #include <string_view>
 
 #include "editor_link/editor_link.h"
+#include "hints/hint_words.h"
 #include "hints/typing_hints.h"
 #include "platform/clipboard.h"
 #include "platform/clock.h"
@@ -22,11 +23,13 @@
 #include "platform/messages.h"
 #include "platform/mouse_hook.h"
 #include "platform/panel_view.h"
+#include "platform/starter_hints.h"
 #include "platform/system_shell.h"
 #include "platform/text_codec.h"
 #include "platform/timer.h"
 #include "platform/tree_control.h"
 #include "platform/wall_clock.h"
+#include "settings/settings_window.h"
 #include "shell/automatic_backups.h"
 #include "shell/description_window.h"
 #include "shell/docking.h"
@@ -63,8 +66,9 @@ struct PanelPlatform {
     PanelTimers timers;
     KeyboardHook& keyboardHook;
     HintPopupView& hintPopup;
-    WallClock& wallClock;
+    StarterHints& starterHints;
     FileDialogs& fileDialogs;
+    WallClock& wallClock;
 };
 
 class Panel {
@@ -114,7 +118,7 @@ public:
 private:
     using Handler = std::function<void()>;
     void connectMenuCommands();
-    void connectSeams();
+    void connectSeams(const PanelPlatform& platform);
     // What start-up found that the user should know, in the info box.
     void showNotices();
     void onTreeKey(TreeKey key);
@@ -137,6 +141,8 @@ private:
     tree::TreeMirror mirror_;
     Docking docking_;
     hints::TypingHints typingHints_;
+    hints::HintWords hintWords_;
+    settings::OptionSwitches optionSwitches_;
     ControlPlaces places_ = kDesignedPlaces;
     std::map<MenuCommand, Handler> menuHandlers_;
     // The client area the places were last laid out for.

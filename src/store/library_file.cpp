@@ -73,12 +73,34 @@ bool createLibraryTable(sqlite3* db, const TableDefinition& table, std::string_v
     return exec(db, sql);
 }
 
-bool buildLibrary(sqlite3* db, const std::string& password) {
+// Bound, not quoted: the words are the program's own list, thousands of
+// them, and one prepared statement takes them all.
+bool insertHintWords(sqlite3* db, const std::vector<HintWord>& words) {
+    sqlite3_stmt* insert = nullptr;
+    if (sqlite3_prepare_v2(db, "insert into [命令表]([命令],[说明]) values (?, ?)", -1, &insert, nullptr) !=
+        SQLITE_OK) {
+        return false;
+    }
+    bool written = true;
+    for (const HintWord& hint : words) {
+        sqlite3_bind_text(insert, 1, hint.word.data(), static_cast<int>(hint.word.size()), SQLITE_STATIC);
+        sqlite3_bind_text(insert, 2, hint.description.data(), static_cast<int>(hint.description.size()),
+                          SQLITE_STATIC);
+        written = sqlite3_step(insert) == SQLITE_DONE;
+        sqlite3_reset(insert);
+        if (!written) break;
+    }
+    sqlite3_finalize(insert);
+    return written;
+}
+
+bool buildLibrary(sqlite3* db, const std::string& password, const std::vector<HintWord>& hintWords) {
     if (!exec(db, "begin")) return false;
     for (const TableDefinition& table : libraryTables())
         if (!createLibraryTable(db, table)) return false;
     for (const std::string_view index : kIndexes)
         if (!exec(db, index)) return false;
+    if (!insertHintWords(db, hintWords)) return false;
     const std::string check = "PRAGMA application_id = " + std::to_string(detail::kLibraryApplicationId) +
                               "; PRAGMA user_version = " + std::to_string(detail::passwordVerifier(password));
     return exec(db, check) && exec(db, "commit");
@@ -121,7 +143,8 @@ int columnWidth(std::string_view table, std::string_view column) {
     return 0;
 }
 
-bool createLibrary(const std::filesystem::path& path, const std::string& password) {
+bool createLibrary(const std::filesystem::path& path, const std::string& password,
+                   const std::vector<HintWord>& hintWords) {
     // An existing file is never replaced, whatever it holds.
     if (pathTaken(path)) return false;
 
@@ -130,7 +153,7 @@ bool createLibrary(const std::filesystem::path& path, const std::string& passwor
     sqlite3* db = nullptr;
     const int opened = sqlite3_open_v2(detail::utf8Path(temp).c_str(), &db,
                                        SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, nullptr);
-    const bool built = opened == SQLITE_OK && buildLibrary(db, password);
+    const bool built = opened == SQLITE_OK && buildLibrary(db, password, hintWords);
     const bool closed = sqlite3_close(db) == SQLITE_OK;
     if (!built || !closed) {
         removeTemporary(temp);

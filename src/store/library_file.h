@@ -3,6 +3,7 @@
 #include <filesystem>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace quorvane::store {
 
@@ -14,9 +15,18 @@ inline constexpr char kLibraryPassword[] = "QPRWTZvoxe2741";
 // (MEMO) or one the library does not have.
 int columnWidth(std::string_view table, std::string_view column);
 
-// Creates the library with its three empty tables, guarded by `password`.
-// Built under a temporary name and renamed into place, so a failure leaves
-// no file at `path`. False when it could not be created.
-bool createLibrary(const std::filesystem::path& path, const std::string& password);
+// A row of the hint table: the word and its description, as stored.
+struct HintWord {
+    std::string word;
+    std::string description;
+    friend bool operator==(const HintWord&, const HintWord&) = default;
+};
+
+// Creates the library with its three tables, guarded by `password`; the hint
+// table holds `hintWords`, the others are empty. Built under a temporary
+// name and renamed into place, so a failure leaves no file at `path` and a
+// library never appears without its words. False when it could not be created.
+bool createLibrary(const std::filesystem::path& path, const std::string& password,
+                   const std::vector<HintWord>& hintWords = {});
 
 }  // namespace quorvane::store

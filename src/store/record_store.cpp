@@ -175,6 +175,18 @@ bool RecordStore::DeleteAll(std::string_view table) {
     return dbControl_->execute("delete from " + std::string(table));
 }
 
+bool RecordStore::beginTransaction() {
+    return dbControl_ != nullptr && dbControl_->execute("begin immediate");
+}
+
+bool RecordStore::commitTransaction() {
+    return dbControl_ != nullptr && dbControl_->execute("commit");
+}
+
+void RecordStore::rollbackTransaction() {
+    if (dbControl_ != nullptr) dbControl_->execute("rollback");
+}
+
 void RecordStore::setBusyTimeout(int milliseconds) {
     if (dbControl_ != nullptr) dbControl_->setBusyTimeout(milliseconds);
 }
@@ -202,18 +214,6 @@ int RecordStore::changes() const {
 
 bool RecordStore::quickCheck() {
     return dbControl_ != nullptr && dbControl_->quickCheck();
-}
-
-bool RecordStore::beginTransaction() {
-    return dbControl_ != nullptr && dbControl_->execute("begin immediate");
-}
-
-bool RecordStore::commitTransaction() {
-    return dbControl_ != nullptr && dbControl_->execute("commit");
-}
-
-void RecordStore::rollbackTransaction() {
-    if (dbControl_ != nullptr) dbControl_->execute("rollback");
 }
 
 void RecordStore::replaceCurrentQuery(ResultSetHandle handle) {

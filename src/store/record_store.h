@@ -36,6 +36,13 @@ public:
     bool DeleteWhere(std::string_view table, std::string_view condition);
     bool DeleteAll(std::string_view table);
 
+    // Writes between begin and commit reach the file together or not at all.
+    // Begin takes the write lock at once, so a busy library fails here,
+    // before any work; rollback undoes everything since begin.
+    bool beginTransaction();
+    bool commitTransaction();
+    void rollbackTransaction();
+
     // How long statements wait for a library another connection holds
     // (kBusyTimeoutMs after Open); 0 never waits.
     void setBusyTimeout(int milliseconds);
@@ -56,10 +63,6 @@ public:
     std::int64_t lastInsertedId() const;
     // The engine's consistency check of the whole file; false on any finding.
     bool quickCheck();
-    // Writes between begin and commit land together or, after a rollback, not at all.
-    bool beginTransaction();
-    bool commitTransaction();
-    void rollbackTransaction();
 
 private:
     void replaceCurrentQuery(ResultSetHandle handle);

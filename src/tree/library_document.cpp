@@ -6,7 +6,7 @@
 #include <initializer_list>
 
 #include "hints/hint_table.h"
-#include "settings/ini_text.h"
+#include "platform/text_codec.h"
 #include "store/library_file.h"
 #include "store/sql_text.h"
 #include "tree/library_tables.h"
@@ -87,7 +87,7 @@ public:
 
 private:
     bool text(const std::string& value, const std::string& where, Json& out) {
-        if (!settings::isUtf8(value)) {
+        if (!isUtf8(value)) {
             problem = problemAt(where, "不是 UTF-8 文本");
             return false;
         }

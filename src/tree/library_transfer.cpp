@@ -6,13 +6,14 @@
 
 namespace quorvane::tree {
 
-const FileKind& libraryFileKind() {
-    static const FileKind kind{"命令库文件", "json"};
-    return kind;
+const std::vector<FileTypeFilter>& libraryFileFilters() {
+    static const std::vector<FileTypeFilter> filters{{"命令库文件", "*.json"}, {"所有文件", "*.*"}};
+    return filters;
 }
 
 void LibraryTransfer::exportLibrary() {
-    const std::optional<std::filesystem::path> file = files_.askFileToSave(kExportTitle, kExportFileName, libraryFileKind());
+    const std::optional<std::filesystem::path> file =
+        files_.chooseFileToSave(kExportTitle, kExportFileName, libraryFileFilters());
     if (!file) return;
     const ExportResult result = tree::exportLibrary(commandDb_, *file);
     if (result.exported)
@@ -22,7 +23,7 @@ void LibraryTransfer::exportLibrary() {
 }
 
 void LibraryTransfer::importLibrary() {
-    const std::optional<std::filesystem::path> file = files_.askFileToOpen(kImportTitle, libraryFileKind());
+    const std::optional<std::filesystem::path> file = files_.chooseFileToOpen(kImportTitle, libraryFileFilters());
     if (!file) return;
     const ReadDocument read = readLibraryFile(*file);
     if (!read.document) {

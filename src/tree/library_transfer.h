@@ -2,6 +2,7 @@
 // "导出命令库..." and "导入命令库...": a library file chosen in the standard
 // dialogs; an import's new categories and commands join the tree item by item.
 #include <functional>
+#include <vector>
 
 #include "platform/file_dialogs.h"
 #include "platform/messages.h"
@@ -13,7 +14,8 @@ namespace quorvane::tree {
 inline constexpr char kExportTitle[] = "导出命令库";
 inline constexpr char kImportTitle[] = "导入命令库";
 inline constexpr char kExportFileName[] = "命令库.json";
-const FileKind& libraryFileKind();
+// 命令库文件 (*.json), then every file.
+const std::vector<FileTypeFilter>& libraryFileFilters();
 
 class LibraryTransfer {
 public:

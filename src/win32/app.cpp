@@ -11,12 +11,12 @@ struct App::Parts {
     explicit Parts(App& app)
         : clipboard(app.panel_.hwnd()),
           forms(app.panel_.hwnd()),
+          fileDialogs(app.panel_.hwnd()),
           tree(app.panel_.tree()),
           infoBox(app.panel_.infoBox()),
           descriptionWindow(app.instance_, app.panel_.hwnd(), app.panel_.font()),
           mouseHook(app.panel_.hwnd()),
           hintPopup(app.instance_),
-          fileDialogs(app.panel_.hwnd()),
           timers{std::make_unique<WinTimer>(app.panel_, shell::PanelTimer::Tracking),
                  std::make_unique<WinTimer>(app.panel_, shell::PanelTimer::Send),
                  std::make_unique<WinTimer>(app.panel_, shell::PanelTimer::ClickCheck),
@@ -24,7 +24,7 @@ struct App::Parts {
           core(app.runDirectory_, shell::PanelPlatform{app.desktop_, clipboard, app.clock_, app.codec_, app.messages_,
                                                     app.panelView_, tree, infoBox, descriptionWindow,
                                                     forms, mouseHook, app.system_, timerPointers(), keyboardHook,
-                                                    hintPopup, wallClock, fileDialogs}) {}
+                                                    hintPopup, app.starterHints_, fileDialogs, wallClock}) {}
 
     shell::PanelTimers timerPointers() {
         shell::PanelTimers pointers{};
@@ -36,13 +36,13 @@ struct App::Parts {
     // panel goes, still finds the clipboard.
     WinClipboard clipboard;
     WinFormHost forms;
+    WinFileDialogs fileDialogs;
     WinTreeControl tree;
     WinInfoBox infoBox;
     WinDescriptionWindow descriptionWindow;
     WinMouseHook mouseHook;
     WinKeyboardHook keyboardHook;
     WinHintPopup hintPopup;
-    WinFileDialogs fileDialogs;
     WinWallClock wallClock;
     std::array<std::unique_ptr<WinTimer>, shell::kPanelTimers.size()> timers;
     shell::Panel core;

@@ -23,6 +23,7 @@
 #include "win32/win_messages.h"
 #include "win32/win_mouse_hook.h"
 #include "win32/win_panel_view.h"
+#include "win32/win_starter_hints.h"
 #include "win32/win_system_shell.h"
 #include "win32/win_text.h"
 #include "win32/win_timer.h"
@@ -70,6 +71,7 @@ private:
     WinClock clock_{pump_};
     WinDesktop desktop_;
     WinSystemShell system_;
+    WinStarterHints starterHints_;
     MainPanel panel_;
     WinPanelView panelView_{panel_};
     std::unique_ptr<Parts> parts_;

@@ -14,6 +14,7 @@
 #include "win32/main_panel.h"
 #include "win32/tray_icon.h"
 #include "win32/win_command_line_host.h"
+#include "win32/win_starter_hints.h"
 #include "win32/win_text.h"
 #include "win32/win_wall_clock.h"
 
@@ -87,10 +88,14 @@ void callUpRunningPanel(const std::filesystem::path& directory) {
 
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
     const std::filesystem::path directory = runDirectory();
-    quorvane::win32::WinCommandLineHost host(directory);
-    quorvane::win32::WinWallClock clock;
-    if (const std::optional<int> exitCode = quorvane::shell::CommandLine(directory, host, clock).run(commandLineArguments()))
-        return *exitCode;
+    {
+        quorvane::win32::WinCommandLineHost host(directory);
+        quorvane::win32::WinWallClock clock;
+        quorvane::win32::WinStarterHints starterHints;
+        const quorvane::win32::WinTextCodec codec;
+        quorvane::shell::CommandLine commandLine(directory, host, clock, starterHints, codec);
+        if (const std::optional<int> exitCode = commandLine.run(commandLineArguments())) return *exitCode;
+    }
     const std::wstring mutexName = quorvane::win32::toUtf16(quorvane::shell::panelMutexName(directory));
     // Held until the process ends, which releases it however it ends.
     const HANDLE mutex = CreateMutexW(nullptr, FALSE, mutexName.c_str());

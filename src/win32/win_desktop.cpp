@@ -7,6 +7,7 @@
 
 #include <imm.h>
 
+#include "win32/own_input.h"
 #include "win32/win_text.h"
 
 namespace quorvane::win32 {
@@ -151,7 +152,22 @@ void WinDesktop::sendKey(int virtualKey, bool down) {
     input.ki.wVk = static_cast<WORD>(virtualKey);
     input.ki.wScan = 0;  // as keybd_event(vk, 0, ...) would send it
     input.ki.dwFlags = down ? 0 : KEYEVENTF_KEYUP;
+    input.ki.dwExtraInfo = kOwnInputMark;
     SendInput(1, &input, sizeof(INPUT));
+}
+
+void WinDesktop::typeCharacter(char32_t character) {
+    // A character outside the basic plane would need a surrogate pair; the
+    // program only types ASCII this way.
+    INPUT input[2]{};
+    for (INPUT& each : input) {
+        each.type = INPUT_KEYBOARD;
+        each.ki.wScan = static_cast<WORD>(character);
+        each.ki.dwFlags = KEYEVENTF_UNICODE;
+        each.ki.dwExtraInfo = kOwnInputMark;
+    }
+    input[1].ki.dwFlags |= KEYEVENTF_KEYUP;
+    SendInput(2, input, sizeof(INPUT));
 }
 
 bool WinDesktop::keyIsDown(int virtualKey) {

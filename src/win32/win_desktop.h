@@ -19,6 +19,7 @@ public:
 
     void postCharByte(WindowHandle window, std::uint8_t byte) override;
     void sendKey(int virtualKey, bool down) override;
+    void typeCharacter(char32_t character) override;
     bool keyIsDown(int virtualKey) override;
 
     Point cursorPosition() override;

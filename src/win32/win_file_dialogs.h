@@ -5,18 +5,20 @@
 
 namespace quorvane::win32 {
 
-// The common "Save as" and "Open" dialogs, owned by the panel.
+// The common dialog's open-file and save-file boxes, owned by the panel.
 class WinFileDialogs final : public FileDialogs {
 public:
     explicit WinFileDialogs(HWND owner) : owner_(owner) {}
 
-    std::optional<std::filesystem::path> askFileToSave(const std::string& title, const std::string& suggestedName,
-                                                        const FileKind& kind) override;
-    std::optional<std::filesystem::path> askFileToOpen(const std::string& title, const FileKind& kind) override;
+    std::optional<std::filesystem::path> chooseFileToOpen(const std::string& title,
+                                                          const std::vector<FileTypeFilter>& filters) override;
+    std::optional<std::filesystem::path> chooseFileToSave(const std::string& title, const std::string& suggestedName,
+                                                          const std::vector<FileTypeFilter>& filters) override;
 
 private:
-    std::optional<std::filesystem::path> ask(bool save, const std::string& title, const std::string& suggestedName,
-                                             const FileKind& kind);
+    std::optional<std::filesystem::path> choose(bool save, const std::string& title,
+                                                const std::string& suggestedName,
+                                                const std::vector<FileTypeFilter>& filters);
 
     HWND owner_;
 };

@@ -2,6 +2,8 @@
 
 #include <optional>
 
+#include "win32/own_input.h"
+
 namespace quorvane::win32 {
 
 namespace {
@@ -29,7 +31,7 @@ std::optional<KeyEvent> keyEventOf(WPARAM message, const KBDLLHOOKSTRUCT& event)
         default:
             return std::nullopt;
     }
-    return KeyEvent{static_cast<int>(event.vkCode), kind};
+    return KeyEvent{static_cast<int>(event.vkCode), kind, event.dwExtraInfo == kOwnInputMark};
 }
 
 }  // namespace

@@ -8,8 +8,11 @@ namespace {
 
 // A low-level hook procedure gets no context of its own; one hook per process.
 std::atomic<HWND> pressTarget{nullptr};
+// Written on the hook's thread, read on the panel's.
+std::atomic<DWORD> lastEvent{0};
 
 LRESULT CALLBACK onMouse(int code, WPARAM wParam, LPARAM lParam) {
+    if (code == HC_ACTION) lastEvent.store(reinterpret_cast<const MSLLHOOKSTRUCT*>(lParam)->time);
     if (code == HC_ACTION && wParam == WM_LBUTTONDOWN) {
         const auto& event = *reinterpret_cast<const MSLLHOOKSTRUCT*>(lParam);
         const LPARAM point = MAKELPARAM(static_cast<WORD>(event.pt.x), static_cast<WORD>(event.pt.y));
@@ -44,6 +47,10 @@ bool WinMouseHook::install() {
     ready_ = nullptr;
     if (!installed_) remove();
     return installed_;
+}
+
+std::uint32_t WinMouseHook::lastEventTime() {
+    return lastEvent.load();
 }
 
 void WinMouseHook::remove() {

@@ -22,6 +22,7 @@ public:
 
     bool install() override;
     void remove() override;
+    std::uint32_t lastEventTime() override;
 
 private:
     static DWORD WINAPI hookThread(void* self);

@@ -156,8 +156,10 @@ TEST_F(DockingTest, ALeftClickOnTheTrayIconRestoresAMinimizedPanel) {
 
     click(icon);
 
-    EXPECT_TRUE(waitUntil([&] { return !IsIconic(panel) && IsWindowVisible(panel); }));
-    EXPECT_EQ(windowRect(panel), (ScreenRect{50, 50, 243, 560}));
+    // Restored in steps: the window is no longer minimized a moment before it has its place back.
+    EXPECT_TRUE(waitUntil([&] {
+        return !IsIconic(panel) && IsWindowVisible(panel) && windowRect(panel) == ScreenRect{50, 50, 243, 560};
+    })) << windowRect(panel);
     ASSERT_TRUE(app().closePanel());
 }
 

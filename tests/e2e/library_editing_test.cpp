@@ -45,8 +45,8 @@ Rows tableRows(const std::filesystem::path& library, const char* table, const st
     return rows;
 }
 
-// The library as its user knows it: categories by their path of names, each
-// command under its category's path, the hint words; numbers left out, sorted.
+// The categories and commands as their user knows them: categories by their
+// path of names, each command under its category's path; numbers left out, sorted.
 Rows libraryContents(const std::filesystem::path& library) {
     std::map<std::string, std::pair<std::string, std::string>> categories;  // number -> name, parent
     for (const std::string& row : tableRows(library, "分类表", {"序号", "分类名", "父类"})) {
@@ -67,7 +67,6 @@ Rows libraryContents(const std::filesystem::path& library) {
         rows.push_back("分类 " + path(row.substr(0, row.find('|'))) + " " + row.substr(row.find('|') + 1));
     for (const std::string& row : tableRows(library, "命令库", {"分类", "命令名", "中文名", "说明"}))
         rows.push_back("命令 " + path(row.substr(0, row.find('|'))) + row.substr(row.find('|') + 1));
-    for (const std::string& row : tableRows(library, "命令表", {"命令", "说明"})) rows.push_back("提示 " + row);
     std::sort(rows.begin(), rows.end());
     return rows;
 }
@@ -281,7 +280,7 @@ const std::vector<std::string> kRichLibrary = {
     "INSERT INTO 命令库(命令名, 中文名, 分类, 说明) VALUES ('push_back', '追加', '4', 'Appends ^!x^!.')",
     "INSERT INTO 命令库(命令名, 中文名, 分类, 说明) VALUES ('O''Neil', '奥''尼尔', '9', '')",
     "INSERT INTO 命令库(命令名, 中文名, 分类, 说明) VALUES ('sort', '排序', '2', 'for (;;) {\r\n}')",
-    "INSERT INTO 命令表(命令, 说明) VALUES ('printf', 'it''s printf')",
+    "INSERT INTO 命令表(命令, 说明) VALUES ('qv_custom_hint', 'it''s ours')",
 };
 
 // The command line works without a window: what one folder's library holds
@@ -311,6 +310,10 @@ TEST_F(LibraryEditingTest, ExportAndImportOnTheCommandLineCarryTheWholeLibrary) 
     EXPECT_EQ(imported->standardError,
               "已导入：分类添加 4 个、跳过 0 个；命令添加 3 个、跳过 0 个；提示词添加 1 个、跳过 0 个\r\n");
     EXPECT_EQ(libraryContents(fresh.libraryPath()), libraryContents(app().libraryPath()));
+    // The new library began as a start makes one, with the hint words the program carries; ours joined them.
+    const Rows hints = tableRows(fresh.libraryPath(), "命令表", {"命令", "说明"});
+    EXPECT_GT(hints.size(), 100u);
+    EXPECT_NE(std::find(hints.begin(), hints.end(), "qv_custom_hint|it's ours"), hints.end());
     EXPECT_EQ(tableRows(fresh.libraryPath(), "命令库", {"命令名", "中文名"}).at(0), "push_back|追加");
 
     const auto wrong = fresh.runCommandLine({L"--import"});

@@ -20,7 +20,7 @@ protected:
                                               "('GetWindowRect', ''), ('GetDC', '')"}));
         app().seedSettings("[xitong]\r\nmlts=真\r\n");
         ASSERT_NE(startPanel(), nullptr);
-        ide_ = &startFakeIde();
+        ide_ = &startFakeIde(ideOptions());
         WindowMatch popup;
         popup.processId = app().process().id();
         popup.className = kPopupClass;
@@ -29,6 +29,8 @@ protected:
         ASSERT_EQ(alpha(), 0) << "and transparent";
         ASSERT_TRUE(ide_->clickInto(IdeWindow::Edit));
     }
+
+    virtual FakeIdeOptions ideOptions() const { return {}; }
 
     int alpha() const {
         BYTE value = 0;
@@ -52,11 +54,15 @@ protected:
         ClientToScreen(ide_->edit(), &caret);
         return caret;
     }
-    // Types `text` and waits until the editor has it all.
+    // Types `text` and waits until the editor has it all and has handled it:
+    // the fake IDE logs a character as it begins to handle it, and answers a
+    // sent message only once it is done.
     bool typeInto(IdeWindow window, const std::string& text) {
         const size_t before = ide_->chars(window).size();
         typeAscii(text);
-        return ide_->waitForChars(window, before + text.size());
+        DWORD_PTR ignored = 0;
+        return ide_->waitForChars(window, before + text.size()) &&
+               SendMessageTimeoutW(ide_->window(window), WM_NULL, 0, 0, SMTO_NORMAL, 5000, &ignored) != 0;
     }
 
     SteadyPointer pointer_;  // so that the panel sees the click where it lands
@@ -109,6 +115,20 @@ TEST_F(TypingHintsTest, EnterTypesTheSemicolonBeforeTheLineBreak) {
     pressKey(VK_RETURN);
     ASSERT_TRUE(ide_->waitForChars(IdeWindow::Edit, 2));
     EXPECT_EQ(hexBytes(ide_->chars(IdeWindow::Edit)), hexBytes(";\r"));
+}
+
+// A busy IDE still has keys typed just before Enter waiting in line: the ";"
+// goes in behind them, never between.
+class TypingHintsBusyIdeTest : public TypingHintsTest {
+protected:
+    FakeIdeOptions ideOptions() const override { return {.slowKeys = true}; }
+};
+
+TEST_F(TypingHintsBusyIdeTest, TheSemicolonComesAfterTheKeysTypedBeforeEnter) {
+    typeAscii("xyz");
+    pressKey(VK_RETURN);
+    ASSERT_TRUE(ide_->waitForChars(IdeWindow::Edit, 5));
+    EXPECT_EQ(hexBytes(ide_->chars(IdeWindow::Edit)), hexBytes("xyz;\r"));
 }
 
 // The IDE's hosted editor gets the focus without a click: the target is

@@ -89,7 +89,11 @@ public:
     void postCharByte(WindowHandle window, std::uint8_t byte) override {
         posted.push_back({window, byte, now()});
     }
+    void typeCharacter(char32_t character) override {
+        sentInput.push_back("char " + std::string(1, static_cast<char>(character)));
+    }
     void sendKey(int virtualKey, bool down) override {
+        sentInput.push_back("key " + std::to_string(virtualKey) + (down ? " down" : " up"));
         keys.push_back({virtualKey, down, now()});
         if (virtualKey == vk::Control) controlDown_ = down;
         // What a focused editor does on Ctrl+V.
@@ -123,6 +127,8 @@ public:
 
     std::vector<PostedByte> posted;
     std::vector<KeyEvent> keys;
+    // Characters and keys sent as input, in order: "char ;", "key 13 down".
+    std::vector<std::string> sentInput;
     std::vector<ForegroundCall> foregroundCalls;
     int classNameReads = 0;
     int inputMethodQueries = 0;

@@ -1,5 +1,6 @@
 #pragma once
-// Answers the file dialogs from a script and records what each asked.
+// Plays the user of the file dialogs: answers with the next file of
+// `choices`, or cancels when none is left.
 #include <deque>
 #include <filesystem>
 #include <optional>
@@ -12,34 +13,27 @@ namespace quorvane::fakes {
 
 class FakeFileDialogs : public FileDialogs {
 public:
-    struct Asked {
-        bool save;
-        std::string title;
-        std::string suggestedName;
-        std::string extension;
-    };
-
-    std::optional<std::filesystem::path> askFileToSave(const std::string& title, const std::string& suggestedName,
-                                                        const FileKind& kind) override {
-        asked.push_back({true, title, suggestedName, kind.extension});
-        return next();
-    }
-    std::optional<std::filesystem::path> askFileToOpen(const std::string& title, const FileKind& kind) override {
-        asked.push_back({false, title, "", kind.extension});
-        return next();
+    std::optional<std::filesystem::path> chooseFileToOpen(const std::string& title,
+                                                          const std::vector<FileTypeFilter>& filters) override {
+        titles.push_back(title);
+        lastFilters = filters;
+        if (choices.empty()) return std::nullopt;
+        std::filesystem::path chosen = choices.front();
+        choices.pop_front();
+        return chosen;
     }
 
-    // The user's choices, in order; nullopt (or none left) plays "cancel".
-    std::deque<std::optional<std::filesystem::path>> answers;
-    std::vector<Asked> asked;
-
-private:
-    std::optional<std::filesystem::path> next() {
-        if (answers.empty()) return std::nullopt;
-        auto answer = answers.front();
-        answers.pop_front();
-        return answer;
+    std::optional<std::filesystem::path> chooseFileToSave(const std::string& title, const std::string& suggestedName,
+                                                          const std::vector<FileTypeFilter>& filters) override {
+        suggestedNames.push_back(suggestedName);
+        return chooseFileToOpen(title, filters);
     }
+
+    std::deque<std::filesystem::path> choices;
+    // One title per dialog, and one suggested name per save dialog among them.
+    std::vector<std::string> titles;
+    std::vector<std::string> suggestedNames;
+    std::vector<FileTypeFilter> lastFilters;
 };
 
 }  // namespace quorvane::fakes

@@ -11,6 +11,8 @@ namespace quorvane::fakes {
 class FakeHintPopupView : public HintPopupView {
 public:
     void load(const HintPopupLook& l) override {
+        ++loads;
+        if (refuseLoad) return;
         look = l;
         loaded = true;
     }
@@ -37,6 +39,9 @@ public:
     }
 
     bool loaded = false;
+    int loads = 0;
+    // The system cannot make the window.
+    bool refuseLoad = false;
     std::optional<HintPopupLook> look;
     int alpha = -1;
     std::optional<Point> position;

@@ -10,8 +10,10 @@ public:
         return installed;
     }
     void remove() override { installed = false; }
+    std::uint32_t lastEventTime() override { return lastEvent; }
 
     bool installed = false;
+    std::uint32_t lastEvent = 0;
     bool refuses = false;
 };
 

@@ -118,7 +118,7 @@ TEST_F(BackupBeforeChanges, AnImportBacksUpFirstButOnlyOnceTheFileIsGood) {
     fakes::TempDir files;
     const auto file = files / "in.json";
     std::ofstream(file) << R"({"format": "quorvane-library", "version": 1, "categories": [{"name": "导入"}]})";
-    w.fileDialogs.answers.push_back(file);
+    w.fileDialogs.choices.push_back(file);
     w.menu(MenuCommand::ImportLibrary);
     ASSERT_EQ(backupNames(w).size(), 2u);
     EXPECT_EQ(categoriesIn(store::listBackups(backupFolder(w)).back()), (Names{"容器", "空", "新"}));

@@ -38,12 +38,12 @@ protected:
 
 TEST_F(LibraryTransfer, ExportAsksWhereAndSaysWhatItWrote) {
     const auto file = files / "导出.json";
-    w.fileDialogs.answers.push_back(file);
+    w.fileDialogs.choices.push_back(file);
     w.menu(MenuCommand::ExportLibrary);
-    ASSERT_EQ(w.fileDialogs.asked.size(), 1u);
-    EXPECT_EQ(w.fileDialogs.asked[0].title, "导出命令库");
-    EXPECT_EQ(w.fileDialogs.asked[0].suggestedName, "命令库.json");
-    EXPECT_EQ(w.fileDialogs.asked[0].extension, "json");
+    EXPECT_EQ(w.fileDialogs.titles, std::vector<std::string>{"导出命令库"});
+    EXPECT_EQ(w.fileDialogs.suggestedNames, std::vector<std::string>{"命令库.json"});
+    ASSERT_FALSE(w.fileDialogs.lastFilters.empty());
+    EXPECT_EQ(w.fileDialogs.lastFilters[0].pattern, "*.json");
     ASSERT_EQ(w.messages.shown.size(), 1u);
     EXPECT_EQ(w.messages.shown[0].text, "已导出 1 个分类、1 个命令、0 个提示词到 " + file.string());
     EXPECT_EQ(w.messages.shown[0].icon, MessageIcon::Information);
@@ -58,10 +58,10 @@ TEST_F(LibraryTransfer, ImportedItemsJoinTheTreeAtOnce) {
     fakes::writeBytes(file, libraryFile(R"([{"name": "容器", "commands": [{"name": "SIZE"}, {"name": "empty"}],
                                     "subcategories": [{"name": "序列", "commands": [{"name": "push_back"}]}]},
                                    {"name": "算法"}])"));
-    w.fileDialogs.answers.push_back(file);
+    w.fileDialogs.choices.push_back(file);
     w.menu(MenuCommand::ImportLibrary);
-    EXPECT_EQ(w.fileDialogs.asked.at(0).title, "导入命令库");
-    EXPECT_FALSE(w.fileDialogs.asked.at(0).save);
+    EXPECT_EQ(w.fileDialogs.titles, std::vector<std::string>{"导入命令库"});
+    EXPECT_TRUE(w.fileDialogs.suggestedNames.empty()) << "an open dialog, not a save dialog";
     ASSERT_EQ(w.messages.shown.size(), 1u);
     EXPECT_EQ(w.messages.shown[0].text,
               "已导入：分类添加 2 个、跳过 1 个；命令添加 2 个、跳过 1 个；提示词添加 0 个、跳过 0 个");
@@ -134,7 +134,7 @@ TEST_F(LibraryTransfer, ABadFileChangesNothingAndNamesItsFirstProblem) {
         w.messages.shown.clear();
         const auto file = files / "bad.json";
         fakes::writeBytes(file, c.text);
-        w.fileDialogs.answers.push_back(file);
+        w.fileDialogs.choices.push_back(file);
         w.menu(MenuCommand::ImportLibrary);
         ASSERT_EQ(w.messages.shown.size(), 1u);
         EXPECT_EQ(w.messages.shown[0].text, "导入失败：" + c.problem);
@@ -149,7 +149,7 @@ TEST_F(LibraryTransfer, AFileOverTheLimitIsRefusedUnread) {
     const auto file = files / "big.json";
     fakes::writeBytes(file, libraryFile("[]"));
     std::filesystem::resize_file(file, tree::kLibraryFileLimit + 1);
-    w.fileDialogs.answers.push_back(file);
+    w.fileDialogs.choices.push_back(file);
     w.menu(MenuCommand::ImportLibrary);
     ASSERT_EQ(w.messages.shown.size(), 1u);
     EXPECT_EQ(w.messages.shown[0].text, "导入失败：文件有 67108865 字节，超过上限 67108864 字节");
@@ -157,7 +157,7 @@ TEST_F(LibraryTransfer, AFileOverTheLimitIsRefusedUnread) {
     // At the limit it is read; blanks are JSON's own padding.
     fakes::writeBytes(file, libraryFile("[{\"name\": \"大\"}]") + std::string(tree::kLibraryFileLimit, ' '));
     std::filesystem::resize_file(file, tree::kLibraryFileLimit);
-    w.fileDialogs.answers.push_back(file);
+    w.fileDialogs.choices.push_back(file);
     w.menu(MenuCommand::ImportLibrary);
     EXPECT_EQ(w.messages.shown.at(1).text.rfind("已导入：分类添加 1 个", 0), 0u) << w.messages.shown.at(1).text;
 }

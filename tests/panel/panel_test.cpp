@@ -124,10 +124,7 @@ TEST(PanelEvents, ThePressTheHookSawChoosesTheEditorThatReceivesText) {
 // Every item of every menu either does what it says, or is listed here as
 // not built yet (and then does nothing at all).
 TEST(PanelMenus, EveryMenuCommandReachesItsFeature) {
-    const std::set<MenuCommand> notBuiltYet = {
-        MenuCommand::OpenSettings, MenuCommand::AddCommandHint, MenuCommand::ToggleCommandHints,
-        MenuCommand::ToggleCursorTracking,
-    };
+    const std::set<MenuCommand> notBuiltYet = {};
     // What the user sees of each built command, in the world after it ran.
     const auto pasted = [](const char* text) {
         return [text](PanelWorld& w) { return w.clipboard.pastes == std::vector<std::string>{text}; };
@@ -138,8 +135,11 @@ TEST(PanelMenus, EveryMenuCommandReachesItsFeature) {
     const auto told = [](const char* text) {
         return [text](PanelWorld& w) { return w.messages.shown.size() == 1 && w.messages.shown[0].text == text; };
     };
-    const auto askedForFile = [](bool save) {
-        return [save](PanelWorld& w) { return w.fileDialogs.asked.size() == 1 && w.fileDialogs.asked[0].save == save; };
+    const auto askedForFile = [](const char* title, bool save) {
+        return [title, save](PanelWorld& w) {
+            return w.fileDialogs.titles == std::vector<std::string>{title} &&
+                   w.fileDialogs.suggestedNames.size() == (save ? 1u : 0u);
+        };
     };
     const std::map<MenuCommand, std::function<bool(PanelWorld&)>> effects = {
         {MenuCommand::AddCommand, opened("命令添加")},
@@ -151,8 +151,8 @@ TEST(PanelMenus, EveryMenuCommandReachesItsFeature) {
         {MenuCommand::EditCategoryDescription,
          [](PanelWorld& w) { return w.forms.opened.empty() && w.messages.shown.empty(); }},
         {MenuCommand::RenameCategory, told("请选择要重命名的分类")},
-        {MenuCommand::ExportLibrary, askedForFile(true)},
-        {MenuCommand::ImportLibrary, askedForFile(false)},
+        {MenuCommand::ExportLibrary, askedForFile("导出命令库", true)},
+        {MenuCommand::ImportLibrary, askedForFile("导入命令库", false)},
         {MenuCommand::FindCommand, [](PanelWorld& w) { return w.messages.prompts.size() == 1; }},
         {MenuCommand::InsertFunction, opened("插入子程序")},
         {MenuCommand::InsertVariable, opened("插入变量")},
@@ -175,6 +175,20 @@ TEST(PanelMenus, EveryMenuCommandReachesItsFeature) {
          [](PanelWorld& w) { return w.infoBox.calls == std::vector<std::string>{"selectAll", "copy"}; }},
         {MenuCommand::ShowInNewWindow, [](PanelWorld& w) { return w.descriptionWindow.shown; }},
         {MenuCommand::About, opened("关于")},
+        {MenuCommand::OpenSettings, opened("系统设置")},
+        {MenuCommand::AddCommandHint, opened("")},
+        {MenuCommand::ImportCommandHints,
+         [](PanelWorld& w) { return w.fileDialogs.titles == std::vector<std::string>{"导入命令提示"}; }},
+        {MenuCommand::ToggleCommandHints,
+         [](PanelWorld& w) {
+             return w.panelView.checks[shell::commandId(MenuCommand::ToggleCommandHints)] &&
+                    w.setting("xitong", "mlts") == "真";
+         }},
+        {MenuCommand::ToggleCursorTracking,
+         [](PanelWorld& w) {
+             return !w.panelView.checks[shell::commandId(MenuCommand::ToggleCursorTracking)] &&
+                    w.setting("xitong", "gbgz") == "假";
+         }},
         {MenuCommand::TrayShow,
          [](PanelWorld& w) { return w.panelView.visible && w.panelView.broughtToFront == 1; }},
         {MenuCommand::TrayExit, [](PanelWorld& w) { return w.panelView.closeRequests == 1; }},

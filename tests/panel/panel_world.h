@@ -20,6 +20,7 @@
 #include "fakes/fake_messages.h"
 #include "fakes/fake_mouse_hook.h"
 #include "fakes/fake_panel_view.h"
+#include "fakes/fake_starter_hints.h"
 #include "fakes/fake_system_shell.h"
 #include "fakes/fake_text_codec.h"
 #include "fakes/fake_tree_control.h"
@@ -67,7 +68,7 @@ public:
         panel = std::make_unique<shell::Panel>(
             dir.path(), shell::PanelPlatform{desktop, clipboard, clock, codec, messages, panelView, tree, infoBox,
                                              descriptionWindow, forms, mouseHook, system, timers, keyboardHook,
-                                             hintPopup, wallClock, fileDialogs});
+                                             hintPopup, starterHints, fileDialogs, wallClock});
         tree.events = &panel->treeEvents();
         // The first layout, as the window layer reports the client area it was created with.
         panel->onClientResized(panelView.rect.width, panelView.rect.height);
@@ -116,9 +117,10 @@ public:
     fakes::FakeSystemShell system;
     fakes::FakeKeyboardHook keyboardHook;
     fakes::FakeHintPopupView hintPopup;
+    fakes::FakeStarterHints starterHints;
+    fakes::FakeFileDialogs fileDialogs;
     shell::PanelTimers timers{};
     fakes::FakeWallClock wallClock;
-    fakes::FakeFileDialogs fileDialogs;
     // The IDE: a frame holding a classic edit view, and a hosted editor.
     WindowHandle ideFrame = desktop.addWindow("IdeMainFrame");
     WindowHandle classicEditor = desktop.addWindow("Afx:400000:8", ideFrame);

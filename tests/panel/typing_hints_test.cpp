@@ -107,8 +107,8 @@ TEST(TypingHints, TheKeyTable) {
         {"a letter's release", "", {'G', up}, {}, kNothing},
         {"a letter with Alt", "", {'G', withAlt}, {}, kNothing},
         {"a letter that begins no hint", "", {'X'}, {}, kNothing},
-        {"Enter types a semicolon first", "", {vk::Enter}, {}, {KeyVerdict::Pass, "", false, ";"}},
-        {"Enter leaves the list shown", "GE", {vk::Enter}, {}, {KeyVerdict::Pass, "GE", true, ";"}},
+        {"Enter goes again behind a semicolon", "", {vk::Enter}, {}, {swallow, "", false, ""}},
+        {"Enter leaves the list shown", "GE", {vk::Enter}, {}, {swallow, "GE", true, ""}},
         {"Shift+Enter", "", {vk::Enter}, {vk::Shift}, kNothing},
         {"Enter with Alt", "", {vk::Enter, withAlt}, {}, kNothing},
         {"a digit with the list hidden", "", {'1'}, {}, kNothing},
@@ -142,6 +142,22 @@ TEST(TypingHints, TheKeyTable) {
         EXPECT_EQ(w.typedIntoEditor(), c.after.intoEditor);
         EXPECT_TRUE(w.messages.shown.empty());
     }
+}
+
+// The ";" goes in as typed input, behind every key the editor has not read
+// yet (a posted character would overtake them), and the Enter after it; that
+// Enter, the program's own, then passes.
+TEST(TypingHints, EnterTypesASemicolonThenItselfBehindWhatWasTyped) {
+    HintsWorld w;
+    w.startTyping({{"zdtjfh", "真"}});
+    EXPECT_EQ(w.panel->onKey({vk::Enter}), KeyVerdict::Swallow);
+    EXPECT_EQ(w.desktop.sentInput, (std::vector<std::string>{"char ;", "key 13 down", "key 13 up"}));
+    EXPECT_TRUE(w.desktop.posted.empty());
+
+    w.desktop.sentInput.clear();
+    EXPECT_EQ(w.panel->onKey({vk::Enter, KeyKind::Down, /*ours=*/true}), KeyVerdict::Pass);
+    EXPECT_EQ(w.panel->onKey({vk::Enter, KeyKind::Up, /*ours=*/true}), KeyVerdict::Pass);
+    EXPECT_TRUE(w.desktop.sentInput.empty()) << "no second semicolon";
 }
 
 // Every key goes on untouched when it does not go to the target editor, or
@@ -480,6 +496,29 @@ TEST(TypingHints, ThePopupIsPlacedBesideTheCaretInsideItsMonitor) {
     }
 }
 
+// The menu's two switches act at the next key: "命令提示" stops the lookups,
+// and "光标跟踪" is read at each one.
+TEST(TypingHints, TheMenuSwitchesTakeEffectAtTheNextKey) {
+    HintsWorld w;
+    seedThreeHints(w);
+    w.startTyping();
+    w.menu(MenuCommand::ToggleCursorTracking);
+    w.type("g");
+    ASSERT_TRUE(w.shown());
+    EXPECT_EQ(w.hintPopup.position, (Point{560, 594})) << "left where it was made";
+    w.press(vk::Escape);
+
+    w.menu(MenuCommand::ToggleCursorTracking);
+    w.type("g");
+    EXPECT_EQ(w.hintPopup.position, (Point{510, 320})) << "beside the caret again";
+    w.press(vk::Escape);
+
+    w.menu(MenuCommand::ToggleCommandHints);
+    w.type("ge");
+    EXPECT_TRUE(w.hidden());
+    EXPECT_EQ(w.hints().typedWord(), "");
+}
+
 // An input method open in its native mode owns letters, Space and digits:
 // nothing is collected, nothing swallowed, and a list still shown goes.
 TEST(TypingHints, AComposingInputMethodKeepsItsKeys) {
@@ -546,6 +585,17 @@ TEST(TypingHints, ADroppedHookIsPutBack) {
     w.keyboardHook.lastInput = w.clock.tickCount() + 5000;
     w.clock.advance(10000);
     EXPECT_FALSE(w.keyboardHook.installed);
+}
+
+// Input the mouse hook saw is no sign of a lost keyboard hook, and putting
+// the hook back while keys pass through it would lose them.
+TEST(TypingHints, MouseInputNeverPutsTheKeyboardHookBack) {
+    HintsWorld w;
+    w.startTyping();
+    w.clock.advance(3000);
+    w.keyboardHook.lastInput = w.mouseHook.lastEvent = w.clock.tickCount();
+    w.clock.advance(5000);
+    EXPECT_EQ(w.keyboardHook.installs, 1);
 }
 
 TEST(TypingHints, AHookRefusedAtStartUpIsTriedAgainOnInput) {

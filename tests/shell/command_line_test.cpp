@@ -10,6 +10,8 @@
 #include <string>
 #include <vector>
 
+#include "fakes/fake_starter_hints.h"
+#include "fakes/fake_text_codec.h"
 #include "fakes/fake_wall_clock.h"
 #include "fakes/file_bytes.h"
 #include "fakes/temp_dir.h"
@@ -45,13 +47,15 @@ protected:
     }
     std::optional<int> run(Lines arguments) {
         std::vector<std::string> args(arguments.begin(), arguments.end());
-        return CommandLine(dir.path(), host, clock).run(args);
+        return CommandLine(dir.path(), host, clock, starterHints, codec).run(args);
     }
 
     fakes::TempDir dir;
     fakes::TempDir files;
     FakeHost host;
     fakes::FakeWallClock clock;
+    fakes::FakeStarterHints starterHints;
+    fakes::FakeTextCodec codec;
 };
 
 TEST_F(CommandLineTest, WithoutArgumentsThePanelStarts) {
@@ -84,17 +88,20 @@ TEST_F(CommandLineTest, ExportThenImportIntoAFreshFolder) {
     EXPECT_EQ(run({"--export", file.string()}), 0);
     EXPECT_EQ(host.lines, Lines{"已导出 1 个分类、0 个命令、0 个提示词到 " + file.string()});
 
-    // Another folder with no library yet: the import makes one first.
+    // Another folder with no library yet: the import makes one first, as a
+    // start would, with the hint words the program carries.
     fakes::TempDir other;
     FakeHost otherHost;
-    EXPECT_EQ(CommandLine(other.path(), otherHost, clock).run({"--import", file.string()}), 0);
+    EXPECT_EQ(CommandLine(other.path(), otherHost, clock, starterHints, codec).run({"--import", file.string()}), 0);
     EXPECT_EQ(otherHost.lines, Lines{"已导入：分类添加 1 个、跳过 0 个；命令添加 0 个、跳过 0 个；提示词添加 0 个、跳过 0 个"});
     store::DbConnection control;
     store::RecordStore db;
     ASSERT_TRUE(db.Open(control, other / store::kLibraryFileName, store::kLibraryPassword));
-    std::vector<std::string> descriptions;
-    db.ReadColumn(descriptions, "分类表", "说明", "");
-    EXPECT_EQ(descriptions, Lines{"it^!s"});
+    std::vector<std::string> values;
+    db.ReadColumn(values, "分类表", "说明", "");
+    EXPECT_EQ(values, Lines{"it^!s"});
+    db.ReadColumn(values, "命令表", "命令", "");
+    EXPECT_EQ(values, (Lines{"GetWindowTextA", "GetWindowTextW", "strlen"}));
 }
 
 TEST_F(CommandLineTest, ExportWithoutALibraryFailsAndMakesNone) {

@@ -96,6 +96,20 @@ TEST(StoreLibraryCreation, NeverReplacesAnExistingFile) {
     EXPECT_EQ(directoryNames(dir.path()), std::set<std::string>{kLibraryFileName});
 }
 
+// A library never appears without the words it was made with.
+TEST(StoreLibraryCreation, HintWordsGoInWithTheTablesOrNoLibraryAppears) {
+    fakes::TempDir dir;
+    const auto path = dir / kLibraryFileName;
+    ASSERT_TRUE(createLibrary(path, kLibraryPassword, {{"GetDC", "winuser.h"}, {"it's", "a 'quote'"}}));
+    EXPECT_EQ(rawRows(path, "select ID, 命令, 说明 from 命令表"),
+              (std::vector<std::vector<std::string>>{{"1", "GetDC", "winuser.h"}, {"2", "it's", "a 'quote'"}}));
+
+    fakes::TempDir other;
+    const auto refused = other / kLibraryFileName;
+    EXPECT_FALSE(createLibrary(refused, kLibraryPassword, {{"GetDC", ""}, {std::string(256, 'w'), ""}}));
+    EXPECT_TRUE(directoryNames(other.path()).empty());
+}
+
 TEST(StoreLibraryCreation, KeyNumbersAreNotReused) {
     fakes::TempDir dir;
     const auto path = dir / kLibraryFileName;
@@ -207,6 +221,7 @@ TEST_F(StoreLibraryTables, TextComparesWithoutRegardToCase) {
     EXPECT_TRUE(db.Exists("命令库", "", "命令名='createwindowex'"));
     EXPECT_TRUE(db.Exists("命令库", "", "命令名='CREATEWINDOWEX'"));
     EXPECT_TRUE(db.Exists("分类表", "", "分类名='win32 api'"));
+    EXPECT_TRUE(db.Exists("命令表", "命令", "命令='GETWINDOWTEXT'"));
     EXPECT_FALSE(db.Exists("命令库", "", "命令名='CreateWindow'"));
 
     struct Case {

@@ -12,8 +12,9 @@
 //   paste <window> none       the same when the clipboard held no text
 // <window> is "edit" or "wrapper"; hwnds are hex.
 //
-// Usage: fake_ide.exe --log <file> [--slow-paste]
+// Usage: fake_ide.exe --log <file> [--slow-paste] [--slow-keys]
 //   --slow-paste  take the clipboard 200 ms after Ctrl+V, like a busy IDE
+//   --slow-keys   spend 40 ms on every key press, so typed keys wait in line
 #include <windows.h>
 
 #include <cstdio>
@@ -26,10 +27,12 @@ constexpr char kWrapperClass[] = "HwndWrapper[FakeIde;;1]";
 constexpr wchar_t kFrameClass[] = L"QuorvaneFakeIdeFrame";
 constexpr UINT_PTR kSlowPasteTimer = 1;
 constexpr UINT kSlowPasteMilliseconds = 200;
+constexpr DWORD kSlowKeyMilliseconds = 40;
 
 struct Ide {
     HANDLE log = INVALID_HANDLE_VALUE;
     bool slowPaste = false;
+    bool slowKeys = false;
     WNDPROC editProc = nullptr;  // the EDIT control's procedure, run under both classes
     HWND frame = nullptr;
     HWND edit = nullptr;
@@ -108,6 +111,7 @@ LRESULT CALLBACK editorProc(HWND window, UINT message, WPARAM wParam, LPARAM lPa
             logLine(std::string("click ") + nameOf(window));
             break;
         case WM_KEYDOWN:
+            if (ide.slowKeys) Sleep(kSlowKeyMilliseconds);
             if (wParam == 'V' && GetKeyState(VK_CONTROL) < 0) {
                 if (ide.slowPaste)
                     SetTimer(window, kSlowPasteTimer, kSlowPasteMilliseconds, nullptr);
@@ -174,6 +178,8 @@ bool parseArguments(std::wstring& logPath) {
             logPath = arguments[++i];
         else if (argument == L"--slow-paste")
             ide.slowPaste = true;
+        else if (argument == L"--slow-keys")
+            ide.slowKeys = true;
     }
     LocalFree(arguments);
     return !logPath.empty();

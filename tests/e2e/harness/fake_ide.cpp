@@ -65,6 +65,7 @@ std::vector<IdeEvent> parseIdeLog(const std::string& log) {
 FakeIde::FakeIde(const fs::path& directory, FakeIdeOptions options) : logPath_(directory / "fake_ide.log") {
     std::vector<std::wstring> arguments{L"--log", logPath_.wstring()};
     if (options.slowPaste) arguments.emplace_back(L"--slow-paste");
+    if (options.slowKeys) arguments.emplace_back(L"--slow-keys");
     process_ = Process::start(testProgramDirectory() / "fake_ide.exe", arguments, directory);
 
     const bool ready = waitUntil([this] {

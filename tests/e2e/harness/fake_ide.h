@@ -26,6 +26,7 @@ struct IdeEvent {
 
 struct FakeIdeOptions {
     bool slowPaste = false;  // takes the clipboard 200 ms after Ctrl+V
+    bool slowKeys = false;   // spends 40 ms on every key press
 };
 
 class FakeIde {

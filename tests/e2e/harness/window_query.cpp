@@ -134,13 +134,25 @@ MessageBoxView readMessageBox(HWND box) {
 bool bringToFront(HWND window, std::chrono::milliseconds timeout) {
     // Wine lets any process set the foreground on its virtual desktop.
     SetForegroundWindow(window);
-    return waitUntil(
+    const bool focused = waitUntil(
         [window] {
-            if (GetForegroundWindow() == window) return true;
-            SetForegroundWindow(window);
-            return false;
+            if (GetForegroundWindow() != window) {
+                SetForegroundWindow(window);
+                return false;
+            }
+            // The window's own thread activates it and moves the focus there a
+            // moment after the foreground changed.
+            GUITHREADINFO thread{};
+            thread.cbSize = sizeof thread;
+            if (!GetGUIThreadInfo(GetWindowThreadProcessId(window, nullptr), &thread)) return false;
+            return thread.hwndFocus == window || IsChild(window, thread.hwndFocus);
         },
         timeout);
+    // A sent message is answered only once everything the window's thread
+    // was sent before it has been handled.
+    DWORD_PTR ignored = 0;
+    return focused && SendMessageTimeoutW(window, WM_NULL, 0, 0, SMTO_NORMAL,
+                                          static_cast<UINT>(timeout.count()), &ignored) != 0;
 }
 
 HWND panelInfoBox(HWND panel) {

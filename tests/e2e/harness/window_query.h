@@ -59,7 +59,9 @@ struct MessageBoxView {
 };
 MessageBoxView readMessageBox(HWND box);
 
-// Makes `window` the foreground window and waits until it is.
+// Makes `window` the foreground window and waits until it is, until its
+// thread has given it the keyboard focus, and until that thread has handled
+// all the activation sent it: under Wine, keys typed before then can be lost.
 bool bringToFront(HWND window, std::chrono::milliseconds timeout = kDefaultTimeout);
 
 }  // namespace quorvane::e2e
