@@ -3,6 +3,7 @@
 #include <system_error>
 #include <utility>
 
+#include "hints/hint_import.h"
 #include "hints/hint_words_file.h"
 #include "store/db_connection.h"
 #include "store/library_backup.h"
@@ -23,9 +24,10 @@ fs::path pathFromUtf8(const std::string& text) {
 
 }  // namespace
 
-const std::array<CommandLine::Command, 2> CommandLine::kCommands = {{
+const std::array<CommandLine::Command, 3> CommandLine::kCommands = {{
     {"--export", &CommandLine::exportTo},
     {"--import", &CommandLine::importFrom},
+    {"--import-hints", &CommandLine::importHintsFrom},
 }};
 
 CommandLine::CommandLine(fs::path runDirectory, CommandLineHost& host, WallClock& clock, StarterHints& starterHints,
@@ -75,21 +77,35 @@ int CommandLine::importFrom(const fs::path& file) {
     const tree::ReadDocument read = tree::readLibraryFile(file);
     if (!read.document) return finish(false, "导入失败：" + read.problem);
 
-    std::error_code ec;
-    // As a start would: a missing library is made first.
-    if (!fs::exists(library_, ec) &&
-        !store::createLibrary(library_, store::kLibraryPassword,
-                              hints::starterHintWords(starterHints_.text(), codec_)))
-        return finish(false, "导入失败：无法建立命令数据库");
     store::DbConnection control;
     store::RecordStore db;
-    if (!db.Open(control, library_, store::kLibraryPassword)) return finish(false, "导入失败：打开命令数据库失败");
+    if (const auto problem = openOrCreate(control, db)) return finish(false, "导入失败：" + *problem);
     const store::BackupResult backup = store::LibraryBackups(library_, store::kLibraryPassword).backUp(clock_.now(), true);
     const tree::ImportResult result = tree::importLibrary(db, *read.document);
     if (!result.imported) return finish(false, "导入失败：" + result.problem);
     std::string line = tree::importSummary(result.counts);
     if (backup.outcome == store::BackupResult::Outcome::Failed) line += "（导入前的自动备份失败：" + backup.problem + "）";
     return finish(true, line);
+}
+
+int CommandLine::importHintsFrom(const fs::path& file) {
+    // Words added while a panel runs are simply there at its next lookup.
+    store::DbConnection control;
+    store::RecordStore db;
+    if (const auto problem = openOrCreate(control, db)) return finish(false, "导入失败：" + *problem);
+    const hints::HintImportResult result = hints::importHintWordsFile(file, db, codec_);
+    return finish(result.succeeded, result.message);
+}
+
+std::optional<std::string> CommandLine::openOrCreate(store::DbConnection& control, store::RecordStore& db) {
+    std::error_code ec;
+    // As a start would: a missing library is made first.
+    if (!fs::exists(library_, ec) &&
+        !store::createLibrary(library_, store::kLibraryPassword,
+                              hints::starterHintWords(starterHints_.text(), codec_)))
+        return "无法建立命令数据库";
+    if (!db.Open(control, library_, store::kLibraryPassword)) return "打开命令数据库失败";
+    return std::nullopt;
 }
 
 }  // namespace quorvane::shell

@@ -3,8 +3,9 @@
 // the library beside the executable, says how it went in one line on
 // standard error, and ends with 0 when it worked and 1 when it did not.
 //
-//   quorvane.exe --export FILE   writes the library to a library file
-//   quorvane.exe --import FILE   merges a library file into the library
+//   quorvane.exe --export FILE         writes the library to a library file
+//   quorvane.exe --import FILE         merges a library file into the library
+//   quorvane.exe --import-hints FILE   adds the hint words of a text file
 #include <array>
 #include <filesystem>
 #include <optional>
@@ -16,6 +17,8 @@
 #include "platform/starter_hints.h"
 #include "platform/text_codec.h"
 #include "platform/wall_clock.h"
+#include "store/db_connection.h"
+#include "store/record_store.h"
 
 namespace quorvane::shell {
 
@@ -34,10 +37,14 @@ private:
         std::string_view option;
         int (CommandLine::*run)(const std::filesystem::path& file);
     };
-    static const std::array<Command, 2> kCommands;
+    static const std::array<Command, 3> kCommands;
 
     int exportTo(const std::filesystem::path& file);
     int importFrom(const std::filesystem::path& file);
+    int importHintsFrom(const std::filesystem::path& file);
+    // Opens the library, made first as a start would make it when it is
+    // missing; the problem for the user when it cannot be had.
+    std::optional<std::string> openOrCreate(store::DbConnection& control, store::RecordStore& db);
     int finish(bool succeeded, const std::string& line);
     std::string usage() const;
 

@@ -220,6 +220,17 @@ TEST_F(HintWordsTest, AFileChosenInTheOpenFileDialogIsImported) {
     expectFirstOffered("zqx", "zqxImported");
 }
 
+// The same from the command line, without a window: the counts on standard error.
+TEST_F(HintWordsTest, TheCommandLineImportsAFileOfHintWordsAndCountsThem) {
+    ASSERT_TRUE(seedLibrary(app().libraryPath(), {"INSERT INTO 命令表(命令, 说明) VALUES ('GetDC', '')"}));
+    const std::filesystem::path file = dir() / "words.txt";
+    writeBytes(file, "getdc\r\nCreateWindowExW\twinuser.h\r\n\r\nzqxImported\r\n");
+    const auto run = app().runCommandLine({L"--import-hints", file.wstring()});
+    ASSERT_TRUE(run.has_value()) << "--import-hints did not end";
+    EXPECT_EQ(run->exitCode, 0u);
+    EXPECT_EQ(run->standardError, "已导入 2 个命令提示，跳过 2 个（1 个重复，1 个空行）\r\n");
+}
+
 // A fresh folder: the library is made with the starter set, and the info box says how many.
 // "GETWINDOWT" lists GetWindowText, GetWindowTextA, GetWindowTextLength,
 // GetWindowTextLengthA, GetWindowTextLengthW, GetWindowTextW.

@@ -319,7 +319,7 @@ TEST_F(LibraryEditingTest, ExportAndImportOnTheCommandLineCarryTheWholeLibrary) 
     const auto wrong = fresh.runCommandLine({L"--import"});
     ASSERT_TRUE(wrong.has_value());
     EXPECT_EQ(wrong->exitCode, 1u);
-    EXPECT_EQ(wrong->standardError, "用法：quorvane.exe --export 文件 | --import 文件\r\n");
+    EXPECT_EQ(wrong->standardError, "用法：quorvane.exe --export 文件 | --import 文件 | --import-hints 文件\r\n");
 }
 
 }  // namespace

@@ -1,5 +1,5 @@
-// quorvane.exe --export FILE and --import FILE: no window, one line on
-// standard error, exit code 0 or 1.
+// quorvane.exe --export FILE, --import FILE and --import-hints FILE: no
+// window, one line on standard error, exit code 0 or 1.
 #include "shell/command_line.h"
 
 #include <gtest/gtest.h>
@@ -68,11 +68,11 @@ TEST_F(CommandLineTest, WrongArgumentsFailWithTheUsage) {
         Lines arguments;
         const char* line;
     } cases[] = {
-        {{"--export"}, "用法：quorvane.exe --export 文件 | --import 文件"},
-        {{"--import", ""}, "用法：quorvane.exe --export 文件 | --import 文件"},
-        {{"--export", "a.json", "b.json"}, "用法：quorvane.exe --export 文件 | --import 文件"},
-        {{"--help"}, "未知的参数 --help。用法：quorvane.exe --export 文件 | --import 文件"},
-        {{"库.json"}, "未知的参数 库.json。用法：quorvane.exe --export 文件 | --import 文件"},
+        {{"--export"}, "用法：quorvane.exe --export 文件 | --import 文件 | --import-hints 文件"},
+        {{"--import", ""}, "用法：quorvane.exe --export 文件 | --import 文件 | --import-hints 文件"},
+        {{"--export", "a.json", "b.json"}, "用法：quorvane.exe --export 文件 | --import 文件 | --import-hints 文件"},
+        {{"--help"}, "未知的参数 --help。用法：quorvane.exe --export 文件 | --import 文件 | --import-hints 文件"},
+        {{"库.json"}, "未知的参数 库.json。用法：quorvane.exe --export 文件 | --import 文件 | --import-hints 文件"},
     };
     for (const auto& c : cases) {
         host.lines.clear();
@@ -135,6 +135,29 @@ TEST_F(CommandLineTest, ABadFileFailsWithItsProblemAndChangesNothing) {
     EXPECT_EQ(host.lines, Lines{"导入失败：version：不支持的格式版本 3（本程序读取版本 1）"});
     EXPECT_TRUE(fakes::readBytes(library()) == before);
     EXPECT_FALSE(fs::exists(dir / store::kBackupFolderName)) << "no backup for a file that was refused";
+}
+
+// Hint words come in beside a running panel too: its next lookup finds them.
+TEST_F(CommandLineTest, HintWordsAreImportedWithTheirCounts) {
+    seed("'容器','1','0',''");
+    const fs::path file = files / "words.txt";
+    std::ofstream(file, std::ios::binary) << "strcpy\tcopies\r\n\r\nSTRCPY\r\nmemmove\r\n";
+    host.panel = true;
+    EXPECT_EQ(run({"--import-hints", file.string()}), 0);
+    EXPECT_EQ(host.lines, Lines{"已导入 2 个命令提示，跳过 2 个（1 个重复，1 个空行）"});
+
+    host.lines.clear();
+    std::ofstream(file, std::ios::binary) << "ok\r\n" << std::string(101, 'x') << "\r\n";
+    EXPECT_EQ(run({"--import-hints", file.string()}), 1);
+    ASSERT_EQ(host.lines.size(), 1u);
+    EXPECT_NE(host.lines[0].find("第 2 行"), std::string::npos) << host.lines[0];
+
+    store::DbConnection control;
+    store::RecordStore db;
+    ASSERT_TRUE(db.Open(control, library(), store::kLibraryPassword));
+    std::vector<std::string> words;
+    db.ReadColumn(words, "命令表", "命令", "");
+    EXPECT_EQ(words, (Lines{"strcpy", "memmove"})) << "the refused file added nothing";
 }
 
 // The import changes the library: the state before it is kept as a backup.
