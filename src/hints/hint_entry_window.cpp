@@ -47,7 +47,7 @@ private:
 
 }  // namespace
 
-FormSpec hintEntryForm() {
+FormLayout hintEntryForm() {
     const int limit = static_cast<int>(kMaxHintCharacters);
     return {"",
             338,

@@ -18,7 +18,7 @@ inline constexpr int WordBox = 1601;
 inline constexpr int DescriptionBox = 1602;
 }  // namespace hint_entry_ids
 
-FormSpec hintEntryForm();
+FormLayout hintEntryForm();
 
 // Shows the window modally; returns when it has closed.
 void showHintEntryWindow(FormHost& forms, Messages& messages, store::RecordStore& commandDb);

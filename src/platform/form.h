@@ -33,7 +33,7 @@ struct FormControl {
     int maxLength = 0;  // edit boxes, in characters; 0: no limit of ours
 };
 
-struct FormSpec {
+struct FormLayout {
     std::string caption;
     int width = 0;  // outer size, in pixels at 96 DPI
     int height = 0;
@@ -66,7 +66,7 @@ public:
 class FormController {
 public:
     virtual ~FormController() = default;
-    // The controls exist and show the spec's texts.
+    // The controls exist and show the layout's texts.
     virtual void opened(FormView&) {}
     // A button, check box, radio button or link was clicked (a box already
     // shows its new state), or Enter clicked the default button.
@@ -80,7 +80,7 @@ public:
     virtual ~FormHost() = default;
     // Shows the form modally, owned by the panel and placed over it; returns
     // once it has closed. Esc and the close box close it without a click.
-    virtual void run(const FormSpec& spec, FormController& controller) = 0;
+    virtual void run(const FormLayout& layout, FormController& controller) = 0;
 };
 
 }  // namespace quorvane

@@ -67,7 +67,7 @@ private:
 
 }  // namespace
 
-FormSpec settingsForm() {
+FormLayout settingsForm() {
     return {"系统设置",
             332,
             205,

@@ -23,7 +23,7 @@ inline constexpr int StayOnTopBox = 1703;
 inline constexpr int ChineseNameBox = 1704;
 }  // namespace settings_ids
 
-FormSpec settingsForm();
+FormLayout settingsForm();
 
 class OptionSwitches {
 public:

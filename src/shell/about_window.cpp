@@ -55,7 +55,7 @@ private:
 
 }  // namespace
 
-FormSpec aboutForm() {
+FormLayout aboutForm() {
     return {"关于",
             378,
             152,

@@ -22,7 +22,7 @@ inline constexpr int UsageLink = 1504;
 inline constexpr int Ok = 1;
 }  // namespace about_ids
 
-FormSpec aboutForm();
+FormLayout aboutForm();
 
 // Shows the window modally; returns when it has closed.
 void showAboutWindow(FormHost& forms, SystemShell& system, Messages& messages,

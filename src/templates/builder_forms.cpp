@@ -31,19 +31,19 @@ FormControl choice(Kind kind, int id, const char* text, int x, int top, int widt
 }
 
 // "确定" and "取消", right-aligned on the row at `top`, in a client area `clientWidth` wide.
-void addButtons(FormSpec& spec, int clientWidth, int top) {
+void addButtons(FormLayout& layout, int clientWidth, int top) {
     const int cancelX = clientWidth - kMargin - kButtonWidth;
-    spec.controls.push_back({Kind::DefaultButton, ids::Ok, "确定", {cancelX - 8 - kButtonWidth, top, kButtonWidth, kButtonHeight}});
-    spec.controls.push_back({Kind::Button, ids::Cancel, "取消", {cancelX, top, kButtonWidth, kButtonHeight}});
+    layout.controls.push_back({Kind::DefaultButton, ids::Ok, "确定", {cancelX - 8 - kButtonWidth, top, kButtonWidth, kButtonHeight}});
+    layout.controls.push_back({Kind::Button, ids::Cancel, "取消", {cancelX, top, kButtonWidth, kButtonHeight}});
 }
 
 }  // namespace
 
-FormSpec functionForm() {
+FormLayout functionForm() {
     constexpr int clientWidth = 330;
     constexpr int fieldX = 84;
-    FormSpec spec{"插入子程序", 338, 200, false, {}};
-    spec.controls = {
+    FormLayout layout{"插入子程序", 338, 200, false, {}};
+    layout.controls = {
         label("返回类型：", 0),
         field(Kind::DropDownList, ids::FunctionReturnType, fieldX, 0, 160),
         label("子程序名：", 1),
@@ -51,17 +51,17 @@ FormSpec functionForm() {
         label("参数：", 2),
         field(Kind::Edit, ids::FunctionParameters, fieldX, 2, clientWidth - kMargin - fieldX),
     };
-    addButtons(spec, clientWidth, 124);
-    return spec;
+    addButtons(layout, clientWidth, 124);
+    return layout;
 }
 
-FormSpec variableForm() {
+FormLayout variableForm() {
     constexpr int clientWidth = 340;
     constexpr int fieldX = 84;
     constexpr int radioTop = rowTop(3) + 2;
     constexpr int arrayTop = rowTop(4) + 4;
-    FormSpec spec{"插入变量", 348, 200, false, {}};
-    spec.controls = {
+    FormLayout layout{"插入变量", 348, 200, false, {}};
+    layout.controls = {
         label("变量类型：", 0),
         field(Kind::DropDownList, ids::VariableType, fieldX, 0, 150),
         choice(Kind::CheckBox, ids::VariablePointer, "为指针", fieldX + 150 + 14, rowTop(0) + 2, 80),
@@ -75,17 +75,17 @@ FormSpec variableForm() {
         choice(Kind::RadioButton, ids::VariableArray, "数组 个数：", kMargin, arrayTop, 92),
         {Kind::Edit, ids::VariableArrayCount, "", {kMargin + 94, arrayTop - 2, 48, kFieldHeight}},
     };
-    addButtons(spec, clientWidth, arrayTop - 3);
-    return spec;
+    addButtons(layout, clientWidth, arrayTop - 3);
+    return layout;
 }
 
-FormSpec classForm() {
+FormLayout classForm() {
     constexpr int clientWidth = 340;
     constexpr int fieldX = 72;
     constexpr int fieldWidth = clientWidth - kMargin - fieldX;
     constexpr int baseWidth = fieldWidth - 124;
-    FormSpec spec{"插入类", 348, 219, false, {}};
-    spec.controls = {
+    FormLayout layout{"插入类", 348, 219, false, {}};
+    layout.controls = {
         label("类名：", 0, 56),
         field(Kind::Edit, ids::ClassName, fieldX, 0, fieldWidth),
         label("基类：", 1, 56),
@@ -99,22 +99,22 @@ FormSpec classForm() {
         choice(Kind::CheckBox, ids::ClassPrivateMembers, "私有成员", fieldX + 88, rowTop(3) + 2, 84),
         choice(Kind::CheckBox, ids::ClassProtectedMembers, "保护成员", fieldX + 176, rowTop(3) + 2, 84),
     };
-    addButtons(spec, clientWidth, 144);
-    return spec;
+    addButtons(layout, clientWidth, 144);
+    return layout;
 }
 
-FormSpec structForm() {
+FormLayout structForm() {
     constexpr int clientWidth = 330;
     constexpr int fieldX = 84;
-    FormSpec spec{"插入数据类型", 338, 200, false, {}};
-    spec.controls = {
+    FormLayout layout{"插入数据类型", 338, 200, false, {}};
+    layout.controls = {
         label("类型名称：", 0),
         field(Kind::Edit, ids::StructName, fieldX, 0, clientWidth - kMargin - fieldX),
         label("类型变量：", 1),
         field(Kind::Edit, ids::StructObjectName, fieldX, 1, clientWidth - kMargin - fieldX),
     };
-    addButtons(spec, clientWidth, 124);
-    return spec;
+    addButtons(layout, clientWidth, 124);
+    return layout;
 }
 
 }  // namespace quorvane::templates

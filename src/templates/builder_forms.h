@@ -37,9 +37,9 @@ inline constexpr int StructName = 1401;
 inline constexpr int StructObjectName = 1402;
 }  // namespace builder_ids
 
-FormSpec functionForm();
-FormSpec variableForm();
-FormSpec classForm();
-FormSpec structForm();
+FormLayout functionForm();
+FormLayout variableForm();
+FormLayout classForm();
+FormLayout structForm();
 
 }  // namespace quorvane::templates

@@ -4,7 +4,7 @@ namespace quorvane::tree {
 
 namespace ids = category_window_ids;
 
-FormSpec categoryForm() {
+FormLayout categoryForm() {
     using Kind = FormControlKind;
     return {kAddCategoryCaption,
             380,

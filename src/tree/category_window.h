@@ -18,7 +18,7 @@ inline constexpr int Description = 1502;
 inline constexpr char kAddCategoryCaption[] = "添加分类";
 inline constexpr char kEditCategoryDescriptionCaption[] = "修改分类说明";
 
-FormSpec categoryForm();
+FormLayout categoryForm();
 
 // The channel between the panel and the window. Empty whenever no command
 // that opens the window is running.

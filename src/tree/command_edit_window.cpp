@@ -23,7 +23,7 @@ constexpr int kCloseButtonLeft = 252;
 
 }  // namespace
 
-FormSpec commandForm() {
+FormLayout commandForm() {
     using Kind = FormControlKind;
     const CommandFormPlaces designed{{kDescriptionLeft, kDescriptionTop, 387, 143},
                                      {kAddButtonLeft, 256, kButtonWidth, kButtonHeight},

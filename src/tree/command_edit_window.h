@@ -25,7 +25,7 @@ inline constexpr int Description = 1604;
 
 inline constexpr char kCommandWindowCaption[] = "命令添加";
 
-FormSpec commandForm();
+FormLayout commandForm();
 
 // Where the description box and the two buttons go in a client area of this
 // size (pixels at 96 DPI); nothing else moves.

@@ -91,23 +91,23 @@ std::wstring controlText(FormControlKind kind, const std::string& text) {
     return toUtf16(text);
 }
 
-std::vector<WORD> buildTemplate(const FormSpec& spec) {
+std::vector<WORD> buildTemplate(const FormLayout& layout) {
     TemplateWriter out;
     // No DS_SETFONT: the owner's font is given to each control instead, and
     // positions are set in pixels, so dialog units play no part.
     DWORD style = DS_MODALFRAME | WS_POPUP | WS_CAPTION | WS_SYSMENU;
-    if (spec.resizable) style = (style & ~DWORD{DS_MODALFRAME}) | WS_THICKFRAME;
+    if (layout.resizable) style = (style & ~DWORD{DS_MODALFRAME}) | WS_THICKFRAME;
     out.dword(style);
     out.dword(0);
-    out.word(static_cast<WORD>(spec.controls.size()));
+    out.word(static_cast<WORD>(layout.controls.size()));
     for (int i = 0; i < 4; ++i) out.word(0);  // x, y, cx, cy: set at WM_INITDIALOG
     out.word(0);                              // no menu
     out.word(0);                              // the standard dialog class
-    out.text(toUtf16(spec.caption));
+    out.text(toUtf16(layout.caption));
 
     bool previousWasRadio = false;
-    for (std::size_t index = 0; index < spec.controls.size(); ++index) {
-        const FormControl& control = spec.controls[index];
+    for (std::size_t index = 0; index < layout.controls.size(); ++index) {
+        const FormControl& control = layout.controls[index];
         const ItemClass item = classOf(control.kind);
         DWORD itemStyle = WS_CHILD | WS_VISIBLE | item.style;
         // The dialog manager's arrow keys move within a group and Tab stops
@@ -138,8 +138,8 @@ std::vector<WORD> buildTemplate(const FormSpec& spec) {
 // One open form: the dialog window, its scale, and the view the controller works on.
 class OpenForm final : public FormView {
 public:
-    OpenForm(const FormSpec& spec, FormController& controller, HWND owner)
-        : spec_(spec), controller_(controller), owner_(owner), scale_(static_cast<int>(windowDpi(owner))),
+    OpenForm(const FormLayout& layout, FormController& controller, HWND owner)
+        : layout_(layout), controller_(controller), owner_(owner), scale_(static_cast<int>(windowDpi(owner))),
           font_(createMessageFontForDpi(static_cast<UINT>(scale_.dpi()))) {}
     ~OpenForm() override {
         if (font_ != nullptr) DeleteObject(font_);
@@ -200,7 +200,7 @@ private:
         return text;
     }
     FormControlKind kindOf(int id) const {
-        for (const FormControl& control : spec_.controls)
+        for (const FormControl& control : layout_.controls)
             if (control.id == id) return control.kind;
         return FormControlKind::Label;
     }
@@ -213,7 +213,7 @@ private:
         controller_.resized(unscaled(client.right), unscaled(client.bottom), *this);
     }
 
-    const FormSpec& spec_;
+    const FormLayout& layout_;
     FormController& controller_;
     HWND owner_;
     DpiScale scale_;
@@ -224,8 +224,8 @@ private:
 
 void OpenForm::initialise(HWND dialog) {
     dialog_ = dialog;
-    for (std::size_t index = 0; index < spec_.controls.size(); ++index) {
-        const FormControl& control = spec_.controls[index];
+    for (std::size_t index = 0; index < layout_.controls.size(); ++index) {
+        const FormControl& control = layout_.controls[index];
         const int id = itemId(control, index);
         SendMessageW(item(id), WM_SETFONT, reinterpret_cast<WPARAM>(font_), FALSE);
         place(id, control.place);
@@ -234,7 +234,7 @@ void OpenForm::initialise(HWND dialog) {
     // Sized after the controls are placed: a resizable form's controller then
     // lays them out for this system's client area from the start, rather
     // than at the first drag of the frame.
-    placeOverOwner(dialog, owner_, scaled(spec_.width), scaled(spec_.height));
+    placeOverOwner(dialog, owner_, scaled(layout_.width), scaled(layout_.height));
     controller_.opened(*this);
 }
 
@@ -266,13 +266,13 @@ INT_PTR OpenForm::onMessage(HWND dialog, UINT message, WPARAM wParam, LPARAM lPa
             return FALSE;
         }
         case WM_SIZE:
-            if (spec_.resizable && dialog_ != nullptr) reportSize();
+            if (layout_.resizable && dialog_ != nullptr) reportSize();
             return FALSE;
         case WM_GETMINMAXINFO:
             // A resizable form never gets smaller than it was designed.
-            if (spec_.resizable && dialog_ != nullptr) {
+            if (layout_.resizable && dialog_ != nullptr) {
                 auto& limits = *reinterpret_cast<MINMAXINFO*>(lParam);
-                limits.ptMinTrackSize = {scaled(spec_.width), scaled(spec_.height)};
+                limits.ptMinTrackSize = {scaled(layout_.width), scaled(layout_.height)};
             }
             return FALSE;
         default:
@@ -288,9 +288,9 @@ INT_PTR CALLBACK dialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lPa
 
 }  // namespace
 
-void WinFormHost::run(const FormSpec& spec, FormController& controller) {
-    const std::vector<WORD> dialogTemplate = buildTemplate(spec);
-    OpenForm form(spec, controller, owner_);
+void WinFormHost::run(const FormLayout& layout, FormController& controller) {
+    const std::vector<WORD> dialogTemplate = buildTemplate(layout);
+    OpenForm form(layout, controller, owner_);
     DialogBoxIndirectParamW(GetModuleHandleW(nullptr), reinterpret_cast<LPCDLGTEMPLATEW>(dialogTemplate.data()),
                             owner_, dialogProc, reinterpret_cast<LPARAM>(&form));
 }

@@ -15,7 +15,7 @@ public:
     // `owner` is the panel.
     explicit WinFormHost(HWND owner) : owner_(owner) {}
 
-    void run(const FormSpec& spec, FormController& controller) override;
+    void run(const FormLayout& layout, FormController& controller) override;
 
 private:
     HWND owner_;

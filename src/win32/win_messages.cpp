@@ -27,7 +27,7 @@ UINT iconStyle(MessageIcon icon) {
 }
 
 // The input box: a prompt, one line to type in, "确定" and "取消".
-FormSpec inputBox(const std::string& prompt) {
+FormLayout inputBox(const std::string& prompt) {
     using Kind = FormControlKind;
     // The answer field first: it is the first Tab stop and takes the focus.
     return {shell::kPanelCaption,

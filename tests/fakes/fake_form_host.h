@@ -28,8 +28,8 @@ public:
         bool enabled = true;
     };
 
-    FakeForm(const FormSpec& spec, FormController& controller) : caption(spec.caption), controller_(controller) {
-        for (const FormControl& c : spec.controls) {
+    FakeForm(const FormLayout& layout, FormController& controller) : caption(layout.caption), controller_(controller) {
+        for (const FormControl& c : layout.controls) {
             if (c.id <= 0) continue;  // a label nobody reads
             order_.push_back(c.id);
             controls[c.id] = Control{c.kind, c.text, false, {}, -1, c.place, c.maxLength};
@@ -124,9 +124,9 @@ class FakeFormHost : public FormHost {
 public:
     using User = std::function<void(FakeForm&)>;
 
-    void run(const FormSpec& spec, FormController& controller) override {
-        opened.push_back(spec);
-        FakeForm form(spec, controller);
+    void run(const FormLayout& layout, FormController& controller) override {
+        opened.push_back(layout);
+        FakeForm form(layout, controller);
         controller.opened(form);
         if (!users.empty()) {
             const User user = std::move(users.front());
@@ -138,7 +138,7 @@ public:
 
     // What the user does in each form, in the order the forms open.
     std::deque<User> users;
-    std::vector<FormSpec> opened;
+    std::vector<FormLayout> opened;
     // Each form as it was when it closed: its controls, caption, and whether the program closed it.
     struct Closed {
         Closed(std::map<int, FakeForm::Control> c, std::string t, bool p)

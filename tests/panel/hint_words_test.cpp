@@ -109,19 +109,19 @@ TEST(HintEntryWindow, TheDesignedWindow) {
     ASSERT_TRUE(w.start());
     w.menu(MenuCommand::AddCommandHint);
     ASSERT_EQ(w.forms.opened.size(), 1u);
-    const FormSpec& spec = w.forms.opened[0];
-    EXPECT_EQ(spec.caption, "") << "no title text";
-    EXPECT_EQ(spec.width, 338);
-    EXPECT_EQ(spec.height, 200);
+    const FormLayout& layout = w.forms.opened[0];
+    EXPECT_EQ(layout.caption, "") << "no title text";
+    EXPECT_EQ(layout.width, 338);
+    EXPECT_EQ(layout.height, 200);
     std::vector<std::string> texts;
-    for (const FormControl& control : spec.controls) {
+    for (const FormControl& control : layout.controls) {
         texts.push_back(control.text);
         if (control.kind == FormControlKind::Edit) {
             EXPECT_EQ(control.maxLength, 100);
         }
     }
     EXPECT_EQ(texts, (std::vector<std::string>{"命令名称：", "", "命令说明：", "", "命令说明框可以不填", "确定", "取消"}));
-    EXPECT_EQ(spec.controls.back().id, kCloseFormId) << "取消 closes without storing";
+    EXPECT_EQ(layout.controls.back().id, kCloseFormId) << "取消 closes without storing";
 }
 
 class ImportWorld : public PanelWorld {

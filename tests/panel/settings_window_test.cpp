@@ -88,12 +88,12 @@ TEST(SettingsWindow, OkOnlyClosesTheWindow) {
     ASSERT_EQ(w.forms.last.size(), 1u);
     EXPECT_TRUE(w.forms.last[0].closedByProgram);
     EXPECT_FALSE(std::filesystem::exists(w.settingsPath())) << "nothing written";
-    const FormSpec& spec = w.forms.opened.at(0);
-    EXPECT_EQ(spec.width, 332);
-    EXPECT_EQ(spec.height, 205);
-    EXPECT_EQ(spec.controls.back().text, "关闭");
-    EXPECT_EQ(spec.controls.back().id, kCloseFormId);
-    EXPECT_EQ(spec.controls.at(1).text, "说明：此时按“Shift+Enter”为回车");
+    const FormLayout& layout = w.forms.opened.at(0);
+    EXPECT_EQ(layout.width, 332);
+    EXPECT_EQ(layout.height, 205);
+    EXPECT_EQ(layout.controls.back().text, "关闭");
+    EXPECT_EQ(layout.controls.back().id, kCloseFormId);
+    EXPECT_EQ(layout.controls.at(1).text, "说明：此时按“Shift+Enter”为回车");
 }
 
 TEST(SettingsWindow, AWriteThatFailsStillSwitchesTheOptionAndSaysNothing) {

@@ -113,20 +113,20 @@ TEST(DeclarationBuilders, ClosingWithoutOkDeliversNothing) {
 
 // Every control sits inside the dialog's client area and no two overlap, at 96 DPI.
 TEST(DeclarationBuilders, ControlsFitTheirDialogWithoutOverlapping) {
-    for (const FormSpec& spec : {functionForm(), variableForm(), classForm(), structForm()}) {
-        SCOPED_TRACE(spec.caption);
+    for (const FormLayout& layout : {functionForm(), variableForm(), classForm(), structForm()}) {
+        SCOPED_TRACE(layout.caption);
         // The client area of the outer size, after a caption bar and thin borders.
-        const Rect client{0, 0, spec.width - 8, spec.height - 30};
-        for (std::size_t i = 0; i < spec.controls.size(); ++i) {
-            const Rect& a = spec.controls[i].place;
+        const Rect client{0, 0, layout.width - 8, layout.height - 30};
+        for (std::size_t i = 0; i < layout.controls.size(); ++i) {
+            const Rect& a = layout.controls[i].place;
             EXPECT_TRUE(a.left >= 0 && a.top >= 0 && a.left + a.width <= client.width &&
                         a.top + a.height <= client.height)
-                << spec.controls[i].text << " " << spec.controls[i].id;
-            for (std::size_t j = i + 1; j < spec.controls.size(); ++j) {
-                const Rect& b = spec.controls[j].place;
+                << layout.controls[i].text << " " << layout.controls[i].id;
+            for (std::size_t j = i + 1; j < layout.controls.size(); ++j) {
+                const Rect& b = layout.controls[j].place;
                 const bool apart = a.left + a.width <= b.left || b.left + b.width <= a.left ||
                                    a.top + a.height <= b.top || b.top + b.height <= a.top;
-                EXPECT_TRUE(apart) << spec.controls[i].text << " and " << spec.controls[j].text;
+                EXPECT_TRUE(apart) << layout.controls[i].text << " and " << layout.controls[j].text;
             }
         }
     }
