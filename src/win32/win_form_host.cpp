@@ -98,7 +98,8 @@ std::vector<WORD> buildTemplate(const FormLayout& layout) {
     DWORD style = DS_MODALFRAME | WS_POPUP | WS_CAPTION | WS_SYSMENU;
     if (layout.resizable) style = (style & ~DWORD{DS_MODALFRAME}) | WS_THICKFRAME;
     out.dword(style);
-    out.dword(0);
+    // A resizable frame would otherwise show the program's icon in its caption, unlike every other dialog.
+    out.dword(layout.resizable ? WS_EX_DLGMODALFRAME : 0);
     out.word(static_cast<WORD>(layout.controls.size()));
     for (int i = 0; i < 4; ++i) out.word(0);  // x, y, cx, cy: set at WM_INITDIALOG
     out.word(0);                              // no menu
