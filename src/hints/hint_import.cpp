@@ -9,6 +9,7 @@
 
 #include "hints/hint_table.h"
 #include "hints/hint_words_file.h"
+#include "platform/utf8_path.h"
 
 namespace quorvane::hints {
 namespace {
@@ -38,11 +39,6 @@ HintImportResult refusal(const HintFileProblem& problem) {
             return failure(lineText(problem.line) + "只有说明，没有命令");
     }
     return failure("文件无法读取");
-}
-
-std::string utf8(const std::filesystem::path& path) {
-    const std::u8string text = path.u8string();
-    return std::string(text.begin(), text.end());
 }
 
 // Every statement of the import, or none of them.
@@ -97,14 +93,14 @@ HintImportResult importHintWordsFile(const std::filesystem::path& file, store::R
     const auto size = std::filesystem::file_size(file, error);
     if (!error && size > kMaxHintFileBytes) return refusal({HintFileProblem::Kind::TooBig, 0});
     std::ifstream in(file, std::ios::binary);
-    if (error || !in) return failure("无法读取文件 " + utf8(file));
+    if (error || !in) return failure("无法读取文件 " + utf8Of(file));
     // Read to its end, however it grew since: never more than one byte past the limit.
     std::string bytes;
     bytes.reserve(static_cast<std::size_t>(std::min<std::uintmax_t>(size, kMaxHintFileBytes)) + 1);
     char chunk[65536];
     while (bytes.size() <= kMaxHintFileBytes && in.read(chunk, sizeof chunk).gcount() > 0)
         bytes.append(chunk, static_cast<std::size_t>(in.gcount()));
-    if (in.bad()) return failure("无法读取文件 " + utf8(file));
+    if (in.bad()) return failure("无法读取文件 " + utf8Of(file));
     if (bytes.size() > kMaxHintFileBytes) return refusal({HintFileProblem::Kind::TooBig, 0});
     return importHintWords(bytes, commandDb, codec);
 }

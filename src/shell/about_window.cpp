@@ -2,16 +2,13 @@
 
 #include <system_error>
 
+#include "platform/utf8_path.h"
+
 namespace quorvane::shell {
 
 namespace {
 
 using Kind = FormControlKind;
-
-std::string utf8(const std::filesystem::path& path) {
-    const std::u8string text = path.u8string();
-    return std::string(text.begin(), text.end());
-}
 
 class AboutWindow final : public FormController {
 public:
@@ -26,17 +23,17 @@ public:
     void clicked(int id, FormView& form) override {
         switch (id) {
             case about_ids::LibraryFolderLink:
-                system_.open(utf8(runDirectory_));
+                system_.open(utf8Of(runDirectory_));
                 break;
             case about_ids::UsageLink: {
                 const std::filesystem::path page = runDirectory_ / kUsagePageFileName;
                 std::error_code ignored;
                 // The system would open nothing, and say nothing either.
                 if (!std::filesystem::is_regular_file(page, ignored)) {
-                    messages_.show(kUsagePageMissingText + utf8(page), MessageIcon::Information);
+                    messages_.show(kUsagePageMissingText + utf8Of(page), MessageIcon::Information);
                     break;
                 }
-                system_.open(utf8(page));
+                system_.open(utf8Of(page));
                 break;
             }
             case about_ids::Ok:

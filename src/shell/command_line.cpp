@@ -5,6 +5,7 @@
 
 #include "hints/hint_import.h"
 #include "hints/hint_words_file.h"
+#include "platform/utf8_path.h"
 #include "store/db_connection.h"
 #include "store/library_backup.h"
 #include "store/library_file.h"
@@ -14,15 +15,6 @@
 namespace quorvane::shell {
 
 namespace fs = std::filesystem;
-
-namespace {
-
-// Arguments arrive as UTF-8, whatever the system's code page.
-fs::path pathFromUtf8(const std::string& text) {
-    return fs::path(std::u8string(text.begin(), text.end()));
-}
-
-}  // namespace
 
 const std::array<CommandLine::Command, 3> CommandLine::kCommands = {{
     {"--export", &CommandLine::exportTo},

@@ -2,19 +2,11 @@
 
 #include <optional>
 
+#include "platform/utf8_path.h"
 #include "store/library_backup.h"
 #include "store/library_file.h"
 
 namespace quorvane::shell {
-
-namespace {
-
-std::string fileName(const std::filesystem::path& path) {
-    const std::u8string name = path.filename().u8string();
-    return std::string(name.begin(), name.end());
-}
-
-}  // namespace
 
 bool offerBackupRestore(Messages& messages, const std::filesystem::path& library, const std::string& problem,
                         MessageIcon icon, const std::string& afterRestore) {
@@ -24,7 +16,7 @@ bool offerBackupRestore(Messages& messages, const std::filesystem::path& library
         messages.show(problem, icon);
         return false;
     }
-    const std::string question = problem + "\r\n\r\n是否用最新的备份 " + fileName(*newest) +
+    const std::string question = problem + "\r\n\r\n是否用最新的备份 " + utf8Of(newest->filename()) +
                                  " 恢复命令数据库？\r\n现在的文件不会删除，会改名保存在原处。";
     if (messages.show(question, MessageIcon::Warning, kDefaultMessageTitle, MessageButtons::YesNo) !=
         MessageAnswer::Yes)
@@ -34,8 +26,8 @@ bool offerBackupRestore(Messages& messages, const std::filesystem::path& library
         messages.show("恢复失败：" + restored.problem, MessageIcon::Warning);
         return false;
     }
-    std::string done = "已用备份 " + fileName(*newest) + " 恢复命令数据库。\r\n原来的文件已改名为 " +
-                       fileName(restored.damagedKeptAs) + "。";
+    std::string done = "已用备份 " + utf8Of(newest->filename()) + " 恢复命令数据库。\r\n原来的文件已改名为 " +
+                       utf8Of(restored.damagedKeptAs.filename()) + "。";
     if (!afterRestore.empty()) done += "\r\n" + afterRestore;
     messages.show(done, MessageIcon::Information);
     return true;

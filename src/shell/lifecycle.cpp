@@ -3,6 +3,7 @@
 #include <string>
 #include <system_error>
 
+#include "platform/utf8_path.h"
 #include "settings/file_io.h"
 #include "settings/settings_keys.h"
 #include "settings/startup_settings.h"
@@ -12,11 +13,6 @@
 namespace quorvane::shell {
 
 namespace {
-
-std::string utf8(const std::filesystem::path& path) {
-    const std::u8string text = path.u8string();
-    return std::string(text.begin(), text.end());
-}
 
 // Making a file there is the only sure test: the permissions a folder shows
 // need not be the ones the system applies.
@@ -97,20 +93,20 @@ bool Lifecycle::refuseDamagedLibrary() {
     commandDb_.CloseQuery();
     commandDb_.Close();
     // The tree may hold part of the damaged file: after a restore the program starts again from the beginning.
-    offerBackupRestore(messages_, libraryPath(), std::string(kLibraryDamagedText) + "\r\n" + utf8(libraryPath()),
+    offerBackupRestore(messages_, libraryPath(), std::string(kLibraryDamagedText) + "\r\n" + utf8Of(libraryPath()),
                        MessageIcon::Warning, kStartAgainText);
     stage_ = Stage::Ended;
     return false;
 }
 
 void Lifecycle::noteIfLibraryCannotBeWritten() {
-    const std::string path = utf8(libraryPath());
+    const std::string path = utf8Of(libraryPath());
     if (dbControl_.isReadOnly()) {
         notices_.push_back(kReadOnlyLibraryText + path);
         return;
     }
     // Every change also writes a journal beside the library.
-    if (!directoryAcceptsFiles(runDirectory_)) notices_.push_back(kReadOnlyFolderText + utf8(runDirectory_));
+    if (!directoryAcceptsFiles(runDirectory_)) notices_.push_back(kReadOnlyFolderText + utf8Of(runDirectory_));
 }
 
 void Lifecycle::onActivated() {

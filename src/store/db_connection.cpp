@@ -6,6 +6,7 @@
 #include <string_view>
 #include <utility>
 
+#include "platform/utf8_path.h"
 #include "store/library_check.h"
 
 namespace quorvane::store {
@@ -57,7 +58,7 @@ bool DbConnection::open(const std::filesystem::path& path, const std::string& pa
 
     // Never SQLITE_OPEN_CREATE: a missing library is not made here.
     sqlite3* db = nullptr;
-    const int opened = sqlite3_open_v2(detail::utf8Path(path).c_str(), &db, SQLITE_OPEN_READWRITE, nullptr);
+    const int opened = sqlite3_open_v2(utf8Of(path).c_str(), &db, SQLITE_OPEN_READWRITE, nullptr);
     if (opened != SQLITE_OK) {
         sqlite3_close(db);
         recordError(opened, sqlite3_errstr(opened));

@@ -10,6 +10,7 @@
 #include <system_error>
 #include <utility>
 
+#include "platform/utf8_path.h"
 #include "store/db_connection.h"
 #include "store/library_check.h"
 
@@ -34,11 +35,6 @@ bool isBackupName(std::string_view name) {
         return false;
     const std::string_view stamp = name.substr(kBackupPrefix.size(), 15);
     return isDigits(stamp.substr(0, 8)) && stamp[8] == '-' && isDigits(stamp.substr(9, 6));
-}
-
-std::string utf8Name(const fs::path& path) {
-    const std::u8string name = path.u8string();
-    return std::string(name.begin(), name.end());
 }
 
 bool pathTaken(const fs::path& path) {
@@ -67,9 +63,9 @@ std::string copyDatabase(const fs::path& from, const fs::path& to) {
     sqlite3* source = nullptr;
     sqlite3* target = nullptr;
     std::string problem;
-    if (sqlite3_open_v2(detail::utf8Path(from).c_str(), &source, SQLITE_OPEN_READONLY, nullptr) != SQLITE_OK) {
+    if (sqlite3_open_v2(utf8Of(from).c_str(), &source, SQLITE_OPEN_READONLY, nullptr) != SQLITE_OK) {
         problem = "无法读取命令数据库";
-    } else if (sqlite3_open_v2(detail::utf8Path(to).c_str(), &target, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE,
+    } else if (sqlite3_open_v2(utf8Of(to).c_str(), &target, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE,
                                nullptr) != SQLITE_OK) {
         problem = "无法建立备份文件";
     } else {
@@ -103,7 +99,7 @@ std::vector<fs::path> listBackups(const fs::path& folder) {
     std::vector<fs::path> backups;
     std::error_code ec;
     for (fs::directory_iterator it(folder, ec), end; !ec && it != end; it.increment(ec)) {
-        if (isBackupName(utf8Name(it->path().filename())) && it->is_regular_file(ec)) backups.push_back(it->path());
+        if (isBackupName(utf8Of(it->path().filename())) && it->is_regular_file(ec)) backups.push_back(it->path());
     }
     // The names carry the time, so their order is the order of the backups.
     std::sort(backups.begin(), backups.end());
@@ -160,7 +156,7 @@ BackupResult LibraryBackups::backUp(const LocalTime& now, bool onlyWhenChanged) 
     std::error_code ec;
     fs::create_directories(folder(), ec);
     if (ec || !fs::is_directory(folder(), ec)) {
-        result.problem = "无法建立备份文件夹 " + utf8Name(folder());
+        result.problem = "无法建立备份文件夹 " + utf8Of(folder());
         return result;
     }
     if (onlyWhenChanged) {
@@ -179,7 +175,7 @@ BackupResult LibraryBackups::backUp(const LocalTime& now, bool onlyWhenChanged) 
     // A backup made earlier in the same second holds an older state: the newer one replaces it.
     if (result.problem.empty()) {
         fs::rename(temporary, file, ec);
-        if (ec) result.problem = "无法写入 " + utf8Name(file);
+        if (ec) result.problem = "无法写入 " + utf8Of(file);
     }
     if (!result.problem.empty()) {
         removeQuietly(temporary);
@@ -204,7 +200,7 @@ RestoreResult restoreLibrary(const fs::path& library, const fs::path& backup, co
     fs::copy_file(backup, copy, ec);
     if (ec || !passesChecks(copy, password)) {
         removeQuietly(copy);
-        result.problem = "备份文件 " + utf8Name(backup) + " 无法使用";
+        result.problem = "备份文件 " + utf8Of(backup) + " 无法使用";
         return result;
     }
 

@@ -28,12 +28,6 @@ inline std::int32_t passwordVerifier(std::string_view password) {
     return static_cast<std::int32_t>(hash);
 }
 
-// SQLite wants UTF-8 file names on every platform.
-inline std::string utf8Path(const std::filesystem::path& path) {
-    const std::u8string u8 = path.u8string();
-    return std::string(u8.begin(), u8.end());
-}
-
 // Reads the check straight from the file's header bytes, before SQLite ever
 // opens it, so that a file that fails the check is never written to (not
 // even by a journal rollback).

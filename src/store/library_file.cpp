@@ -7,6 +7,7 @@
 #include <system_error>
 #include <vector>
 
+#include "platform/utf8_path.h"
 #include "store/library_check.h"
 
 namespace quorvane::store {
@@ -151,7 +152,7 @@ bool createLibrary(const std::filesystem::path& path, const std::string& passwor
     const std::filesystem::path temp = freshTemporaryName(path);
     if (temp.empty()) return false;
     sqlite3* db = nullptr;
-    const int opened = sqlite3_open_v2(detail::utf8Path(temp).c_str(), &db,
+    const int opened = sqlite3_open_v2(utf8Of(temp).c_str(), &db,
                                        SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, nullptr);
     const bool built = opened == SQLITE_OK && buildLibrary(db, password, hintWords);
     const bool closed = sqlite3_close(db) == SQLITE_OK;

@@ -11,6 +11,7 @@
 #include <utility>
 
 #include "hints/hint_table.h"
+#include "platform/utf8_path.h"
 #include "settings/file_io.h"
 #include "settings/settings_file.h"
 #include "store/sql_text.h"
@@ -23,11 +24,6 @@ namespace quorvane::tree {
 namespace fs = std::filesystem;
 
 namespace {
-
-std::string utf8(const fs::path& path) {
-    const std::u8string text = path.u8string();
-    return std::string(text.begin(), text.end());
-}
 
 std::string readProblem(store::RecordStore& db) {
     return "读取命令数据库失败（" + db.lastError().message + "）";
@@ -157,7 +153,7 @@ ExportResult exportLibrary(store::RecordStore& commandDb, const fs::path& file) 
         return result;
     }
     if (!replaceFile(file, written.json)) {
-        result.problem = "无法写入文件 " + utf8(file);
+        result.problem = "无法写入文件 " + utf8Of(file);
         return result;
     }
     result.exported = true;
@@ -170,7 +166,7 @@ ReadDocument readLibraryFile(const fs::path& file) {
     const std::uintmax_t size = fs::file_size(file, error);
     std::ifstream in(file, std::ios::binary);
     if (error || !in) {
-        read.problem = "无法读取文件 " + utf8(file);
+        read.problem = "无法读取文件 " + utf8Of(file);
         return read;
     }
     if (size > kLibraryFileLimit) {
@@ -180,7 +176,7 @@ ReadDocument readLibraryFile(const fs::path& file) {
     std::string text(static_cast<std::size_t>(size), '\0');
     // A file that grew after its size was read is cut at the limit's check, not beyond.
     if (!in.read(text.data(), static_cast<std::streamsize>(text.size())) || in.peek() != std::char_traits<char>::eof()) {
-        read.problem = "无法完整读取文件 " + utf8(file);
+        read.problem = "无法完整读取文件 " + utf8Of(file);
         return read;
     }
     return readLibraryDocument(text);
@@ -321,7 +317,7 @@ ImportResult importLibrary(store::RecordStore& commandDb, const LibraryDocument&
 
 std::string exportSummary(const ExportCounts& counts, const fs::path& file) {
     std::string text = "已导出 " + std::to_string(counts.categories) + " 个分类、" + std::to_string(counts.commands) +
-                       " 个命令、" + std::to_string(counts.hints) + " 个提示词到 " + utf8(file);
+                       " 个命令、" + std::to_string(counts.hints) + " 个提示词到 " + utf8Of(file);
     if (counts.commandsWithoutCategory > 0)
         text += "；" + std::to_string(counts.commandsWithoutCategory) + " 个命令不属于任何分类，未导出";
     return text;
